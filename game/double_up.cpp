@@ -1,0 +1,192 @@
+#include "game/double_up.h"
+
+#include "game/number_text.h"
+
+#include <cmath>
+
+namespace game {
+namespace {
+
+// floor(r * span + base), computed in double so no product lands on the wrong integer.
+int drawWhole(RandomSource& random, int span, int base) {
+    return static_cast<int>(std::floor(static_cast<double>(random.next()) * span + base));
+}
+
+std::string rankText(int rankCode) {
+    switch (rankCode) {
+    case 11:
+        return "J";
+    case 12:
+        return "Q";
+    case 13:
+        return "K";
+    case 14:
+        return "A";
+    default:
+        return formatWhole(rankCode);
+    }
+}
+
+} // namespace
+
+DoubleUp::DoubleUp(Controls controls, Platform platform)
+    : c_(controls), platform_(std::move(platform)) {}
+
+void DoubleUp::Form_Load() {
+    Eche = 0;
+}
+
+void DoubleUp::Command1_Click() {
+    if (c_.ImagePick.left() != kParkedPickLeft) {
+        c_.ImagePick.setLeft(kParkedPickLeft);
+    }
+    if (parseNumber(c_.LabelTotalWin.caption()) == 0) {
+        const double credit = parseNumber(c_.LabelCredit.caption());
+        c_.LabelCredit.setCaption(formatNumber(credit - kPlayCharge));
+    }
+    Clear();
+    if (Eche != -1) {
+        putUpSimulatedWin();
+    } else {
+        countChainStep();
+    }
+    GetCard(1);
+    c_.Short[0]->setVisible(false);
+    for (std::int16_t slot = 2; slot <= 5; ++slot) {
+        GetCard(slot);
+    }
+}
+
+void DoubleUp::putUpSimulatedWin() {
+    RandomSource& random = platform_.random;
+    random.reseed(platform_.clock.secondsSinceMidnight());
+    // All five numbers are drawn every time: a later prize overrides an earlier one
+    // and the keep draw overrides everything.
+    int win = drawWhole(random, 19, 2);
+    if (drawWhole(random, 9, 2) == 10) {
+        win = 30;
+    }
+    if (drawWhole(random, 19, 2) == 10) {
+        win = 50;
+    }
+    if (drawWhole(random, 49, 2) == 10) {
+        win = 100;
+    }
+    if (drawWhole(random, 4, 0) != 3) {
+        win = 0;
+    }
+    c_.LabelTotalWin.setCaption(formatWhole(win));
+    const double shown = parseNumber(c_.LabelTotalWin.caption());
+    c_.LabelDouble.setCaption(formatNumber(shown + shown));
+}
+
+void DoubleUp::countChainStep() {
+    const double step = parseNumber(c_.LabelStep.caption());
+    c_.LabelStep.setCaption(formatNumber(step + 1));
+    const double win = parseNumber(c_.LabelTotalWin.caption());
+    c_.LabelDouble.setCaption(formatNumber(win + win));
+}
+
+void DoubleUp::Command2_Click() {
+    const std::string winText = c_.LabelTotalWin.caption();
+    const std::string creditText = c_.LabelCredit.caption();
+    const double win = parseNumber(winText);
+    const double credit = parseNumber(creditText);
+    c_.LabelCredit.setCaption(formatNumber(credit + win));
+    c_.LabelTotalWin.setCaption(formatWhole(0));
+    Clear();
+    Eche = 0;
+}
+
+ImageControl& DoubleUp::suitTemplate(int suitCode) {
+    switch (suitCode) {
+    case 1:
+        return c_.ImageCardPic;
+    case 2:
+        return c_.ImageCardKrest;
+    case 3:
+        return c_.ImageCardBub;
+    default:
+        return c_.ImageCardChervu;
+    }
+}
+
+void DoubleUp::GetCard(std::int16_t slot) {
+    const int index = (slot >= 2 && slot <= 5) ? slot - 1 : 0;
+    RandomSource& random = platform_.random;
+    random.reseed(platform_.clock.secondsSinceMidnight());
+    const int rankCode = drawWhole(random, 13, 2);
+    const int suitCode = drawWhole(random, 4, 1);
+    LabelControl& rankLabel = *c_.NumCard[index];
+    rankLabel.setTag(formatWhole(rankCode));
+    rankLabel.setCaption(rankText(rankCode));
+    c_.Card[index]->setPicture(suitTemplate(suitCode).picture());
+    rankLabel.setForeColor(suitCode > 2 ? kCardRed : kBlack);
+}
+
+void DoubleUp::Clear() {
+    for (ImageControl* back : c_.Short) {
+        back->setVisible(true);
+    }
+}
+
+void DoubleUp::pick(int slot) {
+    LabelControl& dealer = *c_.NumCard[0];
+    LabelControl& picked = *c_.NumCard[slot - 1];
+    // Before the first deal there is nothing to compare: the pick is ignored whole.
+    if (dealer.tag().empty() || picked.tag().empty()) {
+        return;
+    }
+    c_.ImagePick.setLeft(pickMarkerLeft(slot));
+    playCue(kClickCue);
+    c_.Short[slot - 1]->setVisible(false);
+    platform_.pump.pumpEvents();
+    platform_.pauser.pause(kShowdownPauseMs);
+
+    // Tags are read afresh for each test; ranks compare as numbers, never as text.
+    if (parseNumber(dealer.tag()) == parseNumber(picked.tag())) {
+        PERESDACHA();
+    }
+    if (parseNumber(dealer.tag()) != parseNumber(picked.tag())) {
+        if (parseNumber(dealer.tag()) >= parseNumber(picked.tag())) {
+            LOOSE();
+        } else {
+            WIN();
+        }
+    }
+
+    for (int other = 2; other <= 5; ++other) {
+        if (other != slot) {
+            c_.Short[other - 1]->setVisible(false);
+        }
+    }
+
+    if (Eche != 0) {
+        platform_.pump.pumpEvents();
+        platform_.pauser.pause(kNextDealPauseMs);
+        Command1_Click();
+    }
+}
+
+void DoubleUp::WIN() {
+    playCue(kWinCue);
+    const double win = parseNumber(c_.LabelTotalWin.caption());
+    c_.LabelTotalWin.setCaption(formatNumber(win + win));
+    Eche = -1;
+}
+
+void DoubleUp::LOOSE() {
+    c_.LabelStep.setCaption(formatWhole(1));
+    c_.LabelTotalWin.setCaption(formatWhole(0));
+    Eche = 0;
+}
+
+void DoubleUp::PERESDACHA() {
+    Eche = -1;
+}
+
+void DoubleUp::playCue(const char* fileName) {
+    platform_.cues.play(platform_.programDirectory + "/" + fileName);
+}
+
+} // namespace game

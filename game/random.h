@@ -1,0 +1,31 @@
+// The real random generator and clock of the game.
+#pragma once
+
+#include "game/services.h"
+
+#include <cstdint>
+
+namespace game {
+
+// A 64-bit splitmix generator. A reseed mixes the clock reading into the current
+// state instead of replacing it, so reseeds within one tick of the clock still lead
+// to fresh numbers.
+class SeededRandom : public RandomSource {
+  public:
+    explicit SeededRandom(std::uint64_t initialState = 0x5EED'CA7D'0DD5'0001ULL)
+        : state_(initialState) {}
+
+    void reseed(double clockSeconds) override;
+    float next() override;
+
+  private:
+    std::uint64_t state_;
+};
+
+// Seconds since local midnight, with sub-second resolution.
+class SystemClock : public Clock {
+  public:
+    double secondsSinceMidnight() const override;
+};
+
+} // namespace game
