@@ -1,0 +1,207 @@
+// Playing the window with real clicks and keys, on scripted random numbers.
+#include "game/random.h"
+#include "tests/ui/window_fixture.h"
+
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace ui::testing {
+namespace {
+
+const std::string kClick = "cue /opt/vantrello/click.wav";
+const std::string kWin = "cue /opt/vantrello/win.wav";
+
+// Posts a real press and release on a widget: it waits in the queue like a click
+// the player makes while a handler is busy.
+void postClick(QWidget* target) {
+    const QPointF at = QRectF(target->rect()).center();
+    const QPointF global = target->mapToGlobal(at);
+    QCoreApplication::postEvent(target,
+                                new QMouseEvent(QEvent::MouseButtonPress, at, global,
+                                                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(target,
+                                new QMouseEvent(QEvent::MouseButtonRelease, at, global,
+                                                Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+}
+
+TEST(Form1Play, PlayPickAndCollectByMouse) {
+    ScriptedWindow w;
+    w.window.show();
+    w.scriptDeal(20, {9, 3, 10, 4, 5});
+    w.click("Command1");
+    EXPECT_EQ(w.text("LabelCredit"), "97");
+    EXPECT_EQ(w.text("LabelTotalWin"), "20");
+    EXPECT_EQ(w.text("LabelDouble"), "40");
+    EXPECT_FALSE(w.image("Short1")->isVisible());
+    EXPECT_EQ(w.text("NumCard1"), "9");
+    EXPECT_EQ(w.text("NumCard3"), "10");
+
+    w.scriptCards({2, 2, 2, 2, 2});
+    w.click("Short3");
+    EXPECT_EQ(w.log, (Log{kClick, "pause 300", kWin, "pause 2500"}));
+    EXPECT_EQ(w.text("LabelTotalWin"), "40");
+    EXPECT_EQ(w.text("LabelStep"), "2");
+    EXPECT_EQ(w.text("LabelDouble"), "80");
+
+    w.click("Command2");
+    EXPECT_EQ(w.text("LabelCredit"), "137");
+    EXPECT_EQ(w.text("LabelTotalWin"), "0");
+    for (const char* back : {"Short1", "Short2", "Short3", "Short4", "Short5"}) {
+        EXPECT_TRUE(w.image(back)->isVisible()) << back;
+    }
+}
+
+TEST(Form1Play, DealtCardsShowTheirFaces) {
+    ScriptedWindow w;
+    w.window.show();
+    w.random.add({0.5f, 0.0f, 0.0f, 0.0f, 0.0f});
+    for (int suit = 1; suit <= 4; ++suit) {
+        w.random.add({game::testing::rankDraw(12), game::testing::suitDraw(suit)});
+    }
+    w.random.add({game::testing::rankDraw(14), game::testing::suitDraw(3)});
+    w.click("Command1");
+    EXPECT_EQ(w.image("Card1")->picture(), game::Picture::Spades);
+    EXPECT_EQ(w.image("Card2")->picture(), game::Picture::Clubs);
+    EXPECT_EQ(w.image("Card2")->width(), 52) << "the clubs face is one pixel wider";
+    EXPECT_EQ(w.image("Card3")->width(), 51);
+    EXPECT_EQ(w.image("Card5")->picture(), game::Picture::Diamonds);
+    EXPECT_EQ(w.label("NumCard1")->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+    EXPECT_EQ(w.label("NumCard3")->palette().color(QPalette::WindowText), QColor(211, 66, 37));
+    EXPECT_EQ(w.text("NumCard5"), "A");
+    EXPECT_EQ(w.label("NumCard5")->tag(), "14");
+    // All five backs share one picture.
+    const qint64 back = w.image("Short1")->pixmap().cacheKey();
+    for (const char* name : {"Short2", "Short3", "Short4", "Short5"}) {
+        EXPECT_EQ(w.image(name)->pixmap().cacheKey(), back) << name;
+    }
+}
+
+TEST(Form1Play, KeysPressTheFocusedButton) {
+    ScriptedWindow w;
+    w.window.show();
+    w.window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window));
+    w.scriptDeal(0, {2, 2, 2, 2, 2});
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(w.text("LabelCredit"), "97");
+    w.scriptDeal(0, {2, 2, 2, 2, 2});
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(w.text("LabelCredit"), "94");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), w.find("Command2"));
+}
+
+TEST(Form1Play, ClicksThatNoHandlerServesChangeNothing) {
+    ScriptedWindow w;
+    w.window.show();
+    w.scriptDeal(20, {9, 3, 10, 4, 5});
+    w.click("Command1");
+    w.log.clear();
+    for (const char* name : {"Card1", "NumCard1", "ImageDealer", "Image1", "Image2", "LabelCredit",
+                             "Label1", "Label3", "Frame1"}) {
+        w.click(name);
+    }
+    // The dealer's back and a hidden back take no click either.
+    w.image("Short1")->setVisible(true);
+    w.click("Short1");
+    w.image("Short2")->setVisible(false);
+    QTest::mouseClick(w.find("Frame1"), Qt::LeftButton, {}, w.image("Short2")->geometry().center());
+    EXPECT_TRUE(w.log.empty());
+    EXPECT_EQ(w.text("LabelTotalWin"), "20");
+    EXPECT_EQ(w.image("ImagePick")->left(), 5000.0f);
+}
+
+TEST(Form1Play, PickBeforeTheFirstDealIsIgnored) {
+    ScriptedWindow w;
+    w.window.show();
+    w.click("Short4");
+    EXPECT_TRUE(w.log.empty());
+    EXPECT_TRUE(w.image("Short4")->isVisible());
+}
+
+TEST(Form1Play, AClickQueuedDuringAPickRunsNestedAtItsPump) {
+    ScriptedWindow w;
+    w.window.show();
+    w.scriptDeal(20, {5, 9, 3, 9, 9});
+    w.click("Command1");
+    w.log.clear();
+    // The inner pick of slot 3 (a 3 against the dealer's 5) loses inside the outer
+    // pick of slot 2, which then wins on the same cards for a zero win.
+    postClick(w.find("Short3"));
+    w.scriptCards({4, 4, 4, 4, 4});
+    w.click("Short2");
+    EXPECT_EQ(w.log, (Log{kClick, kClick, "pause 300", "pause 300", kWin, "pause 2500"}));
+    EXPECT_EQ(w.text("LabelTotalWin"), "0");
+    EXPECT_EQ(w.text("LabelCredit"), "94");
+    EXPECT_EQ(w.text("LabelStep"), "2");
+}
+
+TEST(Form1Play, AnErrorIsReportedOnceAndTheGameGoesOn) {
+    ScriptedWindow w;
+    w.window.show();
+    w.label("LabelCredit")->setCaption("много");
+    // Capture what the event boundary writes to stderr.
+    std::fflush(stderr);
+    const int saved = dup(2);
+    char path[] = "/tmp/vantrello-stderr-XXXXXX";
+    const int file = mkstemp(path);
+    dup2(file, 2);
+    w.click("Command1");
+    std::fflush(stderr);
+    dup2(saved, 2);
+    close(saved);
+    char buffer[512] = {};
+    const ssize_t length = pread(file, buffer, sizeof buffer - 1, 0);
+    close(file);
+    unlink(path);
+    const std::string written(buffer, length > 0 ? length : 0);
+    EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 1) << written;
+    EXPECT_NE(written.find("vantrello:"), std::string::npos) << written;
+    EXPECT_EQ(w.image("ImagePick")->left(), 5000.0f) << "steps before the error stay done";
+    w.label("LabelCredit")->setCaption("10");
+    w.scriptDeal(0, {2, 2, 2, 2, 2});
+    w.click("Command1");
+    EXPECT_EQ(w.text("LabelCredit"), "7");
+}
+
+TEST(Form1Play, ClosingDuringAPickFinishesWithoutWaiting) {
+    ScriptedWindow w;
+    w.window.show();
+    w.scriptDeal(20, {3, 9, 9, 9, 9});
+    w.click("Command1");
+    w.log.clear();
+    // The close waits in the queue, as a click on the close box would.
+    QMetaObject::invokeMethod(&w.window, &QWidget::close, Qt::QueuedConnection);
+    w.scriptCards({2, 2, 2, 2, 2});
+    w.click("Short2");
+    EXPECT_FALSE(w.window.isVisible());
+    EXPECT_EQ(w.log, (Log{kClick, kWin})) << "no pause runs once the window is closed";
+    EXPECT_EQ(w.text("LabelStep"), "2") << "the pick still finished its steps";
+}
+
+TEST(Form1Play, AWonPickDealsAgainAfterTheRealPauses) {
+    game::testing::Log log;
+    game::testing::ScriptedRandom random;
+    game::testing::FixedClock clock;
+    game::testing::RecordingCues cues{log};
+    QtEventPump pump;
+    SleepPauser pauser;
+    Form1 window{{random, clock, cues, pump, pauser, "/opt/vantrello"}};
+    window.show();
+    random.add({(18 - 2 + 0.5f) / 19, 0, 0, 0, 0.9f});
+    for (int rank : {3, 9, 9, 9, 9, 2, 2, 2, 2, 2}) {
+        random.add({game::testing::rankDraw(rank), 0.0f});
+    }
+    QTest::mouseClick(window.findChild<QWidget*>("Command1"), Qt::LeftButton);
+    QElapsedTimer timer;
+    timer.start();
+    QTest::mouseClick(window.findChild<QWidget*>("Short2"), Qt::LeftButton);
+    EXPECT_GE(timer.elapsed(), 2800);
+    EXPECT_EQ(window.findChild<QLabel*>("LabelStep")->text(), "2");
+}
+
+} // namespace
+} // namespace ui::testing

@@ -1,0 +1,74 @@
+#include "ui/sound/cue_mailbox.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <future>
+#include <optional>
+#include <string>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+TEST(CueMailboxTest, NewerPathReplacesOneNotYetTaken) {
+    ui::CueMailbox mailbox;
+    mailbox.post("click.wav");
+    mailbox.post("win.wav");
+    EXPECT_EQ(mailbox.take(), std::optional<std::string>("win.wav"));
+}
+
+TEST(CueMailboxTest, TakeWaitsForTheNextPost) {
+    ui::CueMailbox mailbox;
+    auto taken = std::async(std::launch::async, [&] { return mailbox.take(); });
+    EXPECT_EQ(taken.wait_for(20ms), std::future_status::timeout);
+    mailbox.post("click.wav");
+    EXPECT_EQ(taken.get(), std::optional<std::string>("click.wav"));
+}
+
+TEST(CueMailboxTest, CloseWakesTheWorkerAndDropsWhatItHolds) {
+    ui::CueMailbox waiting;
+    auto taken = std::async(std::launch::async, [&] { return waiting.take(); });
+    waiting.close();
+    EXPECT_EQ(taken.get(), std::nullopt);
+
+    ui::CueMailbox holding;
+    holding.post("click.wav");
+    holding.close();
+    holding.post("win.wav");
+    EXPECT_EQ(holding.take(), std::nullopt);
+}
+
+TEST(CueMailboxTest, HandledOnceTheWorkerIsDoneWithEveryPostedPath) {
+    ui::CueMailbox mailbox;
+    EXPECT_TRUE(mailbox.waitUntilHandled(0ms)) << "nothing posted yet";
+
+    mailbox.post("click.wav");
+    EXPECT_FALSE(mailbox.waitUntilHandled(5ms)) << "not taken yet";
+    ASSERT_TRUE(mailbox.take());
+    EXPECT_FALSE(mailbox.waitUntilHandled(5ms)) << "taken but not handled";
+    mailbox.markHandled();
+    EXPECT_TRUE(mailbox.waitUntilHandled(0ms));
+
+    mailbox.post("click.wav");
+    mailbox.post("win.wav");
+    ASSERT_TRUE(mailbox.take());
+    mailbox.markHandled();
+    EXPECT_TRUE(mailbox.waitUntilHandled(0ms)) << "the replaced path counts as handled";
+
+    mailbox.post("click.wav");
+    ASSERT_TRUE(mailbox.take());
+    mailbox.post("win.wav");
+    mailbox.markHandled();
+    EXPECT_FALSE(mailbox.waitUntilHandled(5ms)) << "a path posted after the take is pending";
+}
+
+TEST(CueMailboxTest, WorkerFinishedIsSeenOnlyAfterItIsMarked) {
+    ui::CueMailbox mailbox;
+    EXPECT_FALSE(mailbox.waitWorkerFinished(5ms));
+    auto finished = std::async(std::launch::async, [&] { return mailbox.waitWorkerFinished(10s); });
+    mailbox.markWorkerFinished();
+    EXPECT_TRUE(finished.get());
+}
+
+} // namespace

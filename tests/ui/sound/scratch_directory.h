@@ -1,0 +1,22 @@
+// A fresh directory under the system's temporary directory, removed with all it
+// holds when the object goes away.
+#pragma once
+
+#include <filesystem>
+
+namespace sound_test {
+
+class ScratchDirectory {
+  public:
+    ScratchDirectory();
+    ~ScratchDirectory();
+    ScratchDirectory(const ScratchDirectory&) = delete;
+    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+} // namespace sound_test

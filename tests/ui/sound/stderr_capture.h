@@ -1,0 +1,25 @@
+// Collects everything written to the process's standard error (file
+// descriptor 2, from any thread) while the object lives.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+namespace sound_test {
+
+class StderrCapture {
+  public:
+    StderrCapture();
+    ~StderrCapture();
+    StderrCapture(const StderrCapture&) = delete;
+    StderrCapture& operator=(const StderrCapture&) = delete;
+
+    // Restores standard error and returns what was written to it.
+    std::string finish();
+
+  private:
+    std::FILE* capture_ = nullptr;
+    int saved_ = -1;
+};
+
+} // namespace sound_test

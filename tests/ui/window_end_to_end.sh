@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# The real program in a real X window: it refuses cleanly without a display, opens
+# its window from any working directory, deals on a click of "Play", and exits
+# with status 0 when its window is closed.
+# Usage: window_end_to_end.sh PATH_TO_VANTRELLO [SCREENSHOT_DIR]
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+game=$(realpath "$1")
+shots=${2:-$(pwd)}
+if [ -z "${DISPLAY:-}" ]; then
+    exec "$here/../../scripts/with-display.sh" "$0" "$@"
+fi
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Without a display: one clear line and status 1, no abort.
+status=0
+errors=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$game" 2>&1 >/dev/null) || status=$?
+[ "$status" -eq 1 ] || fail "no display: exit status $status, expected 1"
+[ "$(printf '%s\n' "$errors" | wc -l)" -eq 1 ] || fail "no display: expected one line, got: $errors"
+echo "no display: $errors"
+
+# Started from an unrelated working directory.
+elsewhere=$(mktemp -d)
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$elsewhere"' EXIT
+(cd "$elsewhere" && exec "$game") &
+pid=$!
+
+window=""
+for _ in $(seq 100); do
+    for candidate in $(xdotool search --onlyvisible --name 'Vantrello' 2>/dev/null); do
+        if xdotool getwindowgeometry "$candidate" | grep -q 'Geometry: 338x333'; then
+            window=$candidate
+        fi
+    done
+    [ -n "$window" ] && break
+    sleep 0.1
+done
+[ -n "$window" ] || fail "the 338x333 game window did not appear"
+xdotool getwindowname "$window" | grep -q 'Тестовый режим - игра Vantrello - карты' ||
+    fail "wrong caption: $(xdotool getwindowname "$window")"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+
+shoot() { import -window root -crop "338x333+$X+$Y" +repage "$shots/$1"; }
+sleep 0.3
+shoot window-start.png
+# "Play" is at (248..329, 256..313) in the window.
+xdotool mousemove --window "$window" 288 284 click 1
+sleep 0.5
+shoot window-dealt.png
+# The dealer's card (pixels 33..84, 61..139 in the window) is now face up.
+changed=$(compare -metric AE -extract 51x78+33+61 "$shots/window-start.png" "$shots/window-dealt.png" null: 2>&1 || true)
+[ "${changed%% *}" -gt 500 ] 2>/dev/null || fail "the dealer's card did not turn after Play (changed pixels: $changed)"
+
+python3 "$here/close_window.py" "$window"
+status=0
+for _ in $(seq 50); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "the game did not exit after its window was closed"
+wait "$pid" || status=$?
+[ "$status" -eq 0 ] || fail "exit status $status after closing, expected 0"
+echo "PASS: window opened, dealt on Play, closed with status 0; screenshots in $shots"

@@ -1,0 +1,51 @@
+// A game window on scripted services: given random numbers, a recording pause and
+// the real Qt event pump, so clicks made during a pick really run nested.
+#pragma once
+
+#include "tests/game/fakes.h"
+#include "ui/form1.h"
+#include "ui/image_widget.h"
+#include "ui/label_widget.h"
+#include "ui/qt_services.h"
+
+#include <QPushButton>
+#include <QTest>
+
+namespace ui::testing {
+
+using game::testing::Log;
+
+struct ScriptedWindow {
+    Log log;
+    game::testing::ScriptedRandom random;
+    game::testing::FixedClock clock;
+    game::testing::RecordingCues cues{log};
+    game::testing::RecordingPauser pauser{log};
+    QtEventPump pump;
+    Form1 window{{random, clock, cues, pump, pauser, "/opt/vantrello"}};
+
+    template <typename T = QWidget> T* find(const char* name) const {
+        T* found = window.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    LabelWidget* label(const char* name) const { return find<LabelWidget>(name); }
+    ImageWidget* image(const char* name) const { return find<ImageWidget>(name); }
+    QString text(const char* name) const { return label(name)->text(); }
+
+    void click(const char* name) { QTest::mouseClick(find(name), Qt::LeftButton); }
+
+    // Scripts a deal: a simulated win of `win` (0 or 2..20) and the five ranks.
+    void scriptDeal(int win, std::initializer_list<int> ranks) {
+        const float base = (static_cast<float>((win == 0 ? 5 : win) - 2) + 0.5f) / 19.0f;
+        random.add({base, 0.0f, 0.0f, 0.0f, win == 0 ? 0.1f : 0.9f});
+        scriptCards(ranks);
+    }
+    void scriptCards(std::initializer_list<int> ranks) {
+        for (int rank : ranks) {
+            random.add({game::testing::rankDraw(rank), game::testing::suitDraw(1)});
+        }
+    }
+};
+
+} // namespace ui::testing

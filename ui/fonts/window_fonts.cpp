@@ -1,0 +1,110 @@
+#include "ui/fonts/window_fonts.h"
+
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QObject>
+#include <QString>
+#include <QtGlobal>
+
+#include <array>
+#include <mutex>
+
+// The resources sit in a static library: nothing refers to their registration object, so the
+// linker would drop it. Registering them explicitly keeps them in. Q_INIT_RESOURCE must be used
+// outside any namespace.
+static void registerFontResources() {
+    Q_INIT_RESOURCE(vantrello_fonts);
+}
+
+namespace ui {
+namespace {
+
+struct BundledFile {
+    const char* resource;
+    const char* family;
+};
+
+constexpr std::array<BundledFile, 5> bundledFiles{{
+    {":/vantrello/fonts/LiberationSans-Regular.ttf", "Liberation Sans"},
+    {":/vantrello/fonts/LiberationSans-Bold.ttf", "Liberation Sans"},
+    {":/vantrello/fonts/LiberationSerif-Bold.ttf", "Liberation Serif"},
+    {":/vantrello/fonts/ComicNeue-Bold.otf", "Comic Neue"},
+    {":/vantrello/fonts/Inter-Black.otf", "Inter"},
+}};
+
+struct FaceChoice {
+    const char* family;
+    QFont::Weight weight;
+};
+
+// Faces bundled in one weight only keep that weight whatever is asked, so a request never falls
+// through to a system file of another weight or to a synthesised one.
+FaceChoice choose(FontFace face, bool bold) {
+    switch (face) {
+    case FontFace::Arial:
+    case FontFace::Default:
+        return {"Liberation Sans", bold ? QFont::Bold : QFont::Normal};
+    case FontFace::ArialBlack:
+        return {"Inter", QFont::Black};
+    case FontFace::TimesNewRoman:
+        return {"Liberation Serif", QFont::Bold};
+    case FontFace::ComicSansMS:
+        return {"Comic Neue", QFont::Bold};
+    }
+    Q_UNREACHABLE();
+    return {"Liberation Sans", QFont::Normal};
+}
+
+} // namespace
+
+void loadBundledFonts() {
+    if (qGuiApp == nullptr) {
+        qWarning("ui::loadBundledFonts: needs a QGuiApplication; no fonts registered");
+        return;
+    }
+    static std::mutex mutex;
+    static bool resourcesRegistered = false; // for the process
+    static bool fontsRegistered = false;     // for the current QGuiApplication
+
+    const std::lock_guard lock(mutex);
+    if (fontsRegistered) {
+        return;
+    }
+    if (!resourcesRegistered) {
+        registerFontResources();
+        resourcesRegistered = true;
+    }
+    for (const BundledFile& file : bundledFiles) {
+        const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(file.resource));
+        if (id == -1) {
+            qWarning("ui::loadBundledFonts: cannot register %s", file.resource);
+        } else if (!QFontDatabase::applicationFontFamilies(id).contains(
+                       QString::fromLatin1(file.family))) {
+            qWarning("ui::loadBundledFonts: %s does not provide the family %s", file.resource,
+                     file.family);
+        }
+    }
+    fontsRegistered = true;
+    // The font database, application fonts included, goes with the application; a later
+    // application has to register the fonts anew.
+    QObject::connect(qGuiApp, &QObject::destroyed, [] {
+        const std::lock_guard relock(mutex);
+        fontsRegistered = false;
+    });
+}
+
+QFont windowFont(FontFace face, int pixelSize, bool bold) {
+    const FaceChoice choice = choose(face, bold);
+    QFont font(QString::fromLatin1(choice.family));
+    font.setWeight(choice.weight);
+    font.setItalic(false);
+    font.setPixelSize(pixelSize);
+    font.setHintingPreference(QFont::PreferVerticalHinting);
+    // Grey-scale antialiasing: the window is drawn over pictures, where coloured fringes show.
+    // Font merging stays on: every face covers the characters its controls show, and merging is
+    // only a safety net for characters outside them.
+    font.setStyleStrategy(QFont::NoSubpixelAntialias);
+    return font;
+}
+
+} // namespace ui

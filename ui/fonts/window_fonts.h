@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QFont>
+
+namespace ui {
+
+// The font faces the window names. Each maps to a free face embedded in the program (Liberation is
+// metric-compatible with the faces it stands in for), so text looks and measures the same on
+// every machine, whatever fonts it has installed.
+enum class FontFace {
+    Arial,         // Liberation Sans
+    ArialBlack,    // Inter Black
+    TimesNewRoman, // Liberation Serif
+    ComicSansMS,   // Comic Neue (Latin only: used for digits)
+    Default,       // the user-interface font of labels and buttons that name none: Liberation Sans
+};
+
+// Registers the embedded faces with QFontDatabase. Needs a live QGuiApplication; calling it
+// again is harmless and registers nothing twice.
+void loadBundledFonts();
+
+// The font for a face as the window uses it: the embedded family and weight set explicitly, the
+// size in pixels, vertical-only hinting and grey-scale antialiasing. `bold` picks between the
+// regular and bold Liberation Sans; the other faces are embedded in one weight only and always
+// get it: Inter Black, Liberation Serif Bold, Comic Neue Bold.
+QFont windowFont(FontFace face, int pixelSize, bool bold);
+
+} // namespace ui

@@ -1,0 +1,42 @@
+#include "ui/label_widget.h"
+
+namespace ui {
+
+QColor fromPacked(game::Color color) {
+    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+}
+
+LabelWidget::LabelWidget(const QString& objectName, const QString& caption, QWidget* parent)
+    : QLabel(caption, parent) {
+    setObjectName(objectName);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setWordWrap(true);
+    setMargin(0);
+    setIndent(0);
+    setFocusPolicy(Qt::NoFocus);
+    setTextFormat(Qt::PlainText);
+    setAutoFillBackground(false);
+}
+
+std::string LabelWidget::caption() const {
+    return text().toStdString();
+}
+
+void LabelWidget::setCaption(const std::string& text) {
+    setText(QString::fromStdString(text));
+}
+
+void LabelWidget::setForeColor(game::Color color) {
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, fromPacked(color));
+    setPalette(p);
+}
+
+void LabelWidget::setOpaque(const QColor& background) {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, background);
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+} // namespace ui

@@ -1,0 +1,22 @@
+// The game's pictures as pixmaps, made once from the embedded artwork and shared:
+// every control that shows a picture holds the same pixmap.
+#pragma once
+
+#include "game/controls.h"
+
+#include <QPixmap>
+#include <map>
+
+namespace ui {
+
+class PictureBook {
+  public:
+    PictureBook();
+    const QPixmap& pixmap(game::Picture picture) const;
+
+  private:
+    std::map<game::Picture, QPixmap> pixmaps_;
+    QPixmap none_;
+};
+
+} // namespace ui

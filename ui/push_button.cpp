@@ -1,0 +1,29 @@
+#include "ui/push_button.h"
+
+#include <QKeyEvent>
+
+namespace ui {
+
+PushButton::PushButton(const QString& objectName, const QString& caption, const QColor& face,
+                       QWidget* parent)
+    : QPushButton(caption, parent) {
+    setObjectName(objectName);
+    setFocusPolicy(Qt::StrongFocus);
+    setAutoDefault(false);
+    QPalette p = palette();
+    p.setColor(QPalette::Button, face);
+    p.setColor(QPalette::ButtonText, Qt::black);
+    setPalette(p);
+}
+
+void PushButton::keyPressEvent(QKeyEvent* event) {
+    // Enter presses the focused button as Space does.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !event->isAutoRepeat()) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+} // namespace ui

@@ -1,0 +1,18 @@
+// A push button whose face shows its colour, pressed by the mouse, Space or Enter.
+#pragma once
+
+#include <QPushButton>
+
+namespace ui {
+
+class PushButton : public QPushButton {
+    Q_OBJECT
+  public:
+    PushButton(const QString& objectName, const QString& caption, const QColor& face,
+               QWidget* parent);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+} // namespace ui

@@ -1,0 +1,66 @@
+#include "ui/sound/cue_mailbox.h"
+
+#include <utility>
+
+namespace ui {
+
+void CueMailbox::post(std::string path) {
+    {
+        std::lock_guard lock(mutex_);
+        if (closed_) {
+            return;
+        }
+        pending_ = std::move(path);
+        ++posted_;
+    }
+    changed_.notify_all();
+}
+
+std::optional<std::string> CueMailbox::take() {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return closed_ || pending_.has_value(); });
+    if (closed_) {
+        return std::nullopt;
+    }
+    std::optional<std::string> path = std::move(pending_);
+    pending_.reset();
+    taken_ = posted_;
+    return path;
+}
+
+void CueMailbox::markHandled() {
+    {
+        std::lock_guard lock(mutex_);
+        handled_ = taken_;
+    }
+    changed_.notify_all();
+}
+
+bool CueMailbox::waitUntilHandled(std::chrono::milliseconds limit) {
+    std::unique_lock lock(mutex_);
+    return changed_.wait_for(lock, limit, [this] { return handled_ == posted_; });
+}
+
+void CueMailbox::close() {
+    {
+        std::lock_guard lock(mutex_);
+        closed_ = true;
+        pending_.reset();
+    }
+    changed_.notify_all();
+}
+
+void CueMailbox::markWorkerFinished() {
+    {
+        std::lock_guard lock(mutex_);
+        workerFinished_ = true;
+    }
+    changed_.notify_all();
+}
+
+bool CueMailbox::waitWorkerFinished(std::chrono::milliseconds limit) {
+    std::unique_lock lock(mutex_);
+    return changed_.wait_for(lock, limit, [this] { return workerFinished_; });
+}
+
+} // namespace ui

@@ -1,0 +1,50 @@
+// Hands cue paths from the user-interface thread to the sound worker. The box
+// holds one path: a newer cue replaces one the worker has not picked up yet, so
+// a backlog never builds up behind a slow sound server.
+#pragma once
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <string>
+
+namespace ui {
+
+class CueMailbox {
+  public:
+    // Leaves a path for the worker, replacing one it has not taken yet. Ignored
+    // once the box is closed. Never waits for the worker.
+    void post(std::string path);
+
+    // Waits for the next path; returns nothing once the box is closed.
+    std::optional<std::string> take();
+
+    // Called by the worker when it is done with the path it took last.
+    void markHandled();
+
+    // Waits at most `limit` until the worker is done with every path posted so
+    // far (a replaced path counts as done); true if that came.
+    bool waitUntilHandled(std::chrono::milliseconds limit);
+
+    // Wakes the worker for good; a path not yet taken is dropped.
+    void close();
+
+    // Called by the worker as its very last step, after it let go of everything.
+    void markWorkerFinished();
+
+    // Waits at most `limit` for markWorkerFinished; true if it came.
+    bool waitWorkerFinished(std::chrono::milliseconds limit);
+
+  private:
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::optional<std::string> pending_;
+    unsigned long long posted_ = 0;
+    unsigned long long taken_ = 0;
+    unsigned long long handled_ = 0;
+    bool closed_ = false;
+    bool workerFinished_ = false;
+};
+
+} // namespace ui

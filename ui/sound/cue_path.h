@@ -1,0 +1,13 @@
+// Where a sound cue lies: in the program's own directory.
+#pragma once
+
+#include <string>
+
+namespace ui {
+
+// The program's directory directly followed by "/" and the file name. The bytes
+// of both are kept as they are, so the result is the file system's own name for
+// the file whatever characters the directory holds.
+std::string cuePath(const std::string& programDirectory, const char* fileName);
+
+} // namespace ui
