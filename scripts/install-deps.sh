@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libcanberra-dev
+    python3 python3-fonttools
     # bundled into the binary at build time
     fonts-liberation2 fonts-comic-neue fonts-inter
     # run time: sound cues through PulseAudio
@@ -16,6 +17,7 @@ packages=(
     # tests: a virtual display, clicks, screenshots, a private sound server
     xvfb xauth xdotool x11-utils imagemagick
     pulseaudio pulseaudio-utils sox
+    strace
 )
 
 missing=()

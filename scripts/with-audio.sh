@@ -82,6 +82,17 @@ if [ "$ready" -ne 1 ]; then
     exit 1
 fi
 
-"$@"
+# The command runs in the background so that a TERM or INT sent to this script
+# is passed on to it at once; the server is stopped only after it has ended.
+"$@" <&0 &
+child=$!
+trap 'kill -TERM "$child" 2>/dev/null' TERM
+trap 'kill -INT "$child" 2>/dev/null' INT
+wait "$child"
 status=$?
+while kill -0 "$child" 2>/dev/null; do
+    # The wait was cut short by a signal: wait for the command's own status.
+    wait "$child"
+    status=$?
+done
 exit "$status"

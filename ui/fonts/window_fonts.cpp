@@ -25,11 +25,11 @@ struct BundledFile {
 };
 
 constexpr std::array<BundledFile, 5> bundledFiles{{
-    {":/vantrello/fonts/LiberationSans-Regular.ttf", "Liberation Sans"},
-    {":/vantrello/fonts/LiberationSans-Bold.ttf", "Liberation Sans"},
-    {":/vantrello/fonts/LiberationSerif-Bold.ttf", "Liberation Serif"},
-    {":/vantrello/fonts/ComicNeue-Bold.otf", "Comic Neue"},
-    {":/vantrello/fonts/Inter-Black.otf", "Inter"},
+    {":/vantrello/fonts/VantrelloSans-Regular.ttf", "Vantrello Sans"},
+    {":/vantrello/fonts/VantrelloSans-Bold.ttf", "Vantrello Sans"},
+    {":/vantrello/fonts/VantrelloSerif-Bold.ttf", "Vantrello Serif"},
+    {":/vantrello/fonts/VantrelloComic-Bold.otf", "Vantrello Comic"},
+    {":/vantrello/fonts/VantrelloHeavy-Black.otf", "Vantrello Heavy"},
 }};
 
 struct FaceChoice {
@@ -37,22 +37,24 @@ struct FaceChoice {
     QFont::Weight weight;
 };
 
-// Faces bundled in one weight only keep that weight whatever is asked, so a request never falls
-// through to a system file of another weight or to a synthesised one.
+// The families are the embedded files' own: they are renamed at build time, so no installed font
+// carries them and a request can only resolve to the embedded data. Faces bundled in one weight
+// only keep that weight whatever is asked, so a request never falls through to another family's
+// file or to a synthesised weight.
 FaceChoice choose(FontFace face, bool bold) {
     switch (face) {
     case FontFace::Arial:
     case FontFace::Default:
-        return {"Liberation Sans", bold ? QFont::Bold : QFont::Normal};
+        return {"Vantrello Sans", bold ? QFont::Bold : QFont::Normal};
     case FontFace::ArialBlack:
-        return {"Inter", QFont::Black};
+        return {"Vantrello Heavy", QFont::Black};
     case FontFace::TimesNewRoman:
-        return {"Liberation Serif", QFont::Bold};
+        return {"Vantrello Serif", QFont::Bold};
     case FontFace::ComicSansMS:
-        return {"Comic Neue", QFont::Bold};
+        return {"Vantrello Comic", QFont::Bold};
     }
     Q_UNREACHABLE();
-    return {"Liberation Sans", QFont::Normal};
+    return {"Vantrello Sans", QFont::Normal};
 }
 
 } // namespace

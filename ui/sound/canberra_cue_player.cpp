@@ -48,7 +48,9 @@ CanberraCuePlayer::~CanberraCuePlayer() {
     }
 }
 
-void CanberraCuePlayer::play(const std::string& path) { mailbox_->post(path); }
+void CanberraCuePlayer::play(const std::string& path) {
+    mailbox_->post(path);
+}
 
 bool CanberraCuePlayer::waitUntilHandled(std::chrono::milliseconds limit) {
     return mailbox_->waitUntilHandled(limit);

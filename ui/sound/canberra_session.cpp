@@ -15,7 +15,9 @@ constexpr const char* kEndOfProperties = nullptr;
 
 } // namespace
 
-CanberraSession::~CanberraSession() { close(); }
+CanberraSession::~CanberraSession() {
+    close();
+}
 
 void CanberraSession::stopCue() {
     if (context_ != nullptr) {
@@ -50,8 +52,8 @@ bool CanberraSession::open() {
     // cleanly; the ALSA one prints library errors where there is no card.
     if (ca_context_set_driver(context, "pulse") != CA_SUCCESS ||
         ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Vantrello",
-                                CA_PROP_APPLICATION_ID, "vantrello", kEndOfProperties) !=
-            CA_SUCCESS ||
+                                CA_PROP_APPLICATION_ID, "vantrello",
+                                kEndOfProperties) != CA_SUCCESS ||
         ca_context_open(context) != CA_SUCCESS) {
         ca_context_destroy(context);
         return false;

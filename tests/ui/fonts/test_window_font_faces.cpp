@@ -29,27 +29,27 @@ struct FaceRequest {
 };
 
 const FaceRequest faceRequests[] = {
-    {"Arial", FontFace::Arial, false, "Liberation Sans", QFont::Normal,
-     ":/vantrello/fonts/LiberationSans-Regular.ttf"},
-    {"ArialBold", FontFace::Arial, true, "Liberation Sans", QFont::Bold,
-     ":/vantrello/fonts/LiberationSans-Bold.ttf"},
-    {"Default", FontFace::Default, false, "Liberation Sans", QFont::Normal,
-     ":/vantrello/fonts/LiberationSans-Regular.ttf"},
-    {"DefaultBold", FontFace::Default, true, "Liberation Sans", QFont::Bold,
-     ":/vantrello/fonts/LiberationSans-Bold.ttf"},
+    {"Arial", FontFace::Arial, false, "Vantrello Sans", QFont::Normal,
+     ":/vantrello/fonts/VantrelloSans-Regular.ttf"},
+    {"ArialBold", FontFace::Arial, true, "Vantrello Sans", QFont::Bold,
+     ":/vantrello/fonts/VantrelloSans-Bold.ttf"},
+    {"Default", FontFace::Default, false, "Vantrello Sans", QFont::Normal,
+     ":/vantrello/fonts/VantrelloSans-Regular.ttf"},
+    {"DefaultBold", FontFace::Default, true, "Vantrello Sans", QFont::Bold,
+     ":/vantrello/fonts/VantrelloSans-Bold.ttf"},
     // The window asks a normal weight of Arial Black; the face is black by nature.
-    {"ArialBlack", FontFace::ArialBlack, false, "Inter", QFont::Black,
-     ":/vantrello/fonts/Inter-Black.otf"},
-    {"ArialBlackBold", FontFace::ArialBlack, true, "Inter", QFont::Black,
-     ":/vantrello/fonts/Inter-Black.otf"},
-    {"TimesNewRomanBold", FontFace::TimesNewRoman, true, "Liberation Serif", QFont::Bold,
-     ":/vantrello/fonts/LiberationSerif-Bold.ttf"},
-    {"TimesNewRomanRegularKeepsBold", FontFace::TimesNewRoman, false, "Liberation Serif",
-     QFont::Bold, ":/vantrello/fonts/LiberationSerif-Bold.ttf"},
-    {"ComicSansMSBold", FontFace::ComicSansMS, true, "Comic Neue", QFont::Bold,
-     ":/vantrello/fonts/ComicNeue-Bold.otf"},
-    {"ComicSansMSRegularKeepsBold", FontFace::ComicSansMS, false, "Comic Neue", QFont::Bold,
-     ":/vantrello/fonts/ComicNeue-Bold.otf"},
+    {"ArialBlack", FontFace::ArialBlack, false, "Vantrello Heavy", QFont::Black,
+     ":/vantrello/fonts/VantrelloHeavy-Black.otf"},
+    {"ArialBlackBold", FontFace::ArialBlack, true, "Vantrello Heavy", QFont::Black,
+     ":/vantrello/fonts/VantrelloHeavy-Black.otf"},
+    {"TimesNewRomanBold", FontFace::TimesNewRoman, true, "Vantrello Serif", QFont::Bold,
+     ":/vantrello/fonts/VantrelloSerif-Bold.ttf"},
+    {"TimesNewRomanRegularKeepsBold", FontFace::TimesNewRoman, false, "Vantrello Serif",
+     QFont::Bold, ":/vantrello/fonts/VantrelloSerif-Bold.ttf"},
+    {"ComicSansMSBold", FontFace::ComicSansMS, true, "Vantrello Comic", QFont::Bold,
+     ":/vantrello/fonts/VantrelloComic-Bold.otf"},
+    {"ComicSansMSRegularKeepsBold", FontFace::ComicSansMS, false, "Vantrello Comic", QFont::Bold,
+     ":/vantrello/fonts/VantrelloComic-Bold.otf"},
 };
 
 QRawFont embeddedRawFont(const char* resource, int pixelSize) {
@@ -120,8 +120,8 @@ constexpr const char* asciiPrintable = " !\"#$%&'()*+,-./0123456789:;<=>?@"
                                        "ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`"
                                        "abcdefghijklmnopqrstuvwxyz{|}~";
 
-// Comic Neue has no Cyrillic; its one control shows a number only, so digits and the minus sign
-// are all it must have.
+// Vantrello Comic (Comic Neue) has no Cyrillic; its one control shows a number only, so digits and
+// the minus sign are all it must have.
 const Coverage coverages[] = {
     {"DefaultRussian", FontFace::Default, false, russianAlphabet},
     {"DefaultAscii", FontFace::Default, false, asciiPrintable},

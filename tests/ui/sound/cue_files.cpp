@@ -108,6 +108,10 @@ const char* nameOf(BrokenCue kind) {
     return "Unknown";
 }
 
+void PrintTo(BrokenCue kind, std::ostream* out) {
+    *out << nameOf(kind);
+}
+
 std::vector<std::int16_t> toPcm16(const std::vector<float>& samples) {
     std::vector<std::int16_t> pcm;
     pcm.reserve(samples.size());

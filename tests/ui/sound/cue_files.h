@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,9 @@ enum class BrokenCue {
 std::string makeBrokenCue(const std::filesystem::path& directory, BrokenCue kind);
 
 const char* nameOf(BrokenCue kind);
+
+// Lets test reports name the kind.
+void PrintTo(BrokenCue kind, std::ostream* out);
 
 // Float samples in [-1, 1] as 16-bit integers, rounded the way the WAV writer
 // rounds them.

@@ -17,11 +17,9 @@ TEST(CuePathTest, DirectoryIsDirectlyFollowedBySlashAndFileName) {
     const CuePathCase cases[] = {
         {"plain", "/usr/games/vantrello", "click.wav", "/usr/games/vantrello/click.wav"},
         {"spaces", "/home/a b/My Games", "win.wav", "/home/a b/My Games/win.wav"},
-        {"UTF-8 bytes kept", "/home/игрок/Игры ♠", "click.wav",
-         "/home/игрок/Игры ♠/click.wav"},
+        {"UTF-8 bytes kept", "/home/игрок/Игры ♠", "click.wav", "/home/игрок/Игры ♠/click.wav"},
         {"bytes that are not UTF-8 kept", "/srv/caf\xE9", "win.wav", "/srv/caf\xE9/win.wav"},
-        {"trailing slash not removed", "/opt/vantrello/", "click.wav",
-         "/opt/vantrello//click.wav"},
+        {"trailing slash not removed", "/opt/vantrello/", "click.wav", "/opt/vantrello//click.wav"},
         {"root directory", "/", "win.wav", "//win.wav"},
         {"relative directory", "bin", "click.wav", "bin/click.wav"},
     };

@@ -22,7 +22,9 @@ MonitorRecording::MonitorRecording(const std::string& sink, double seconds) {
     reader_ = std::thread([this] { readAll(); });
 }
 
-MonitorRecording::~MonitorRecording() { finish(); }
+MonitorRecording::~MonitorRecording() {
+    finish();
+}
 
 void MonitorRecording::readAll() {
     std::array<char, 4096> buffer{};

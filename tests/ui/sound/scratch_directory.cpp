@@ -8,7 +8,8 @@
 namespace sound_test {
 
 ScratchDirectory::ScratchDirectory() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vantrello-sound-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "vantrello-sound-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) {
         throw std::runtime_error("cannot create a scratch directory");
     }

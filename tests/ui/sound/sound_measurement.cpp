@@ -15,8 +15,7 @@ namespace {
 // around it trims the end as well; a negative count also squeezes every
 // silence longer than 20 ms inside the sound down to 20 ms.
 constexpr const char* kTrimStart = "silence 1 0.005 1%";
-constexpr const char* kTrimBothEnds =
-    "silence 1 0.005 1% reverse silence 1 0.005 1% reverse";
+constexpr const char* kTrimBothEnds = "silence 1 0.005 1% reverse silence 1 0.005 1% reverse";
 constexpr const char* kTrimAndSqueeze =
     "silence 1 0.005 1% -1 0.02 1% reverse silence 1 0.005 1% reverse";
 
@@ -56,8 +55,8 @@ SoundMeasurement measureSound(const std::vector<std::int16_t>& samples, int samp
         return measured;
     }
     const std::string whole = soxStat(rawFile, sampleRate, "");
-    measured.peak = std::max(statValue(whole, "Maximum amplitude"),
-                             -statValue(whole, "Minimum amplitude"));
+    measured.peak =
+        std::max(statValue(whole, "Maximum amplitude"), -statValue(whole, "Minimum amplitude"));
     const double fromStart =
         statValue(soxStat(rawFile, sampleRate, kTrimStart), "Length (seconds)");
     measured.leadingSilenceSeconds = measured.totalSeconds - fromStart;

@@ -107,8 +107,8 @@ OutputlessSoundServer::OutputlessSoundServer() {
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    const int spawned = ::posix_spawnp(&pid_, "pulseaudio", &actions, nullptr, argv.data(),
-                                       envp.data());
+    const int spawned =
+        ::posix_spawnp(&pid_, "pulseaudio", &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0) {
         pid_ = -1;
@@ -139,11 +139,9 @@ OutputlessSoundServer::~OutputlessSoundServer() {
 }
 
 UnresponsiveSoundServer::UnresponsiveSoundServer()
-    : socket_((directory_.path() / "native").string()),
-      fd_(::socket(AF_UNIX, SOCK_STREAM, 0)) {
+    : socket_((directory_.path() / "native").string()), fd_(::socket(AF_UNIX, SOCK_STREAM, 0)) {
     const sockaddr_un address = socketAddress(socket_);
-    if (fd_ < 0 ||
-        ::bind(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0 ||
+    if (fd_ < 0 || ::bind(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0 ||
         ::listen(fd_, 16) != 0) {
         throw std::runtime_error("cannot listen on " + socket_);
     }

@@ -14,7 +14,9 @@ StderrCapture::StderrCapture() : capture_(std::tmpfile()), saved_(::dup(STDERR_F
     ::dup2(::fileno(capture_), STDERR_FILENO);
 }
 
-StderrCapture::~StderrCapture() { finish(); }
+StderrCapture::~StderrCapture() {
+    finish();
+}
 
 std::string StderrCapture::finish() {
     std::string text;

@@ -1,0 +1,14 @@
+// The game's pictures, embedded in the program.
+#pragma once
+
+#include "game/controls.h"
+
+#include <QImage>
+
+namespace assets {
+
+// The pixels of a picture at its exact size, opaque, in QImage::Format_RGB32. Picture::None
+// gives a null image.
+QImage pictureImage(game::Picture picture);
+
+} // namespace assets

@@ -1,0 +1,239 @@
+// The embedded files against the Debian files they are made from: the family and the names
+// derived from it are the game's own, the copyright and licence notices and every other name are
+// kept, and glyphs and metrics are untouched, so text looks exactly as with the original face.
+
+#include <QByteArray>
+#include <QFile>
+#include <QList>
+#include <QPainterPath>
+#include <QRawFont>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+
+namespace {
+
+struct RenamedFile {
+    const char* alias;
+    const char* family;
+    const char* style;
+    const char* fullName;
+    const char* postscriptName;
+};
+
+const RenamedFile renamedFiles[] = {
+    {"VantrelloSans-Regular.ttf", "Vantrello Sans", "Regular", "Vantrello Sans",
+     "VantrelloSans-Regular"},
+    {"VantrelloSans-Bold.ttf", "Vantrello Sans", "Bold", "Vantrello Sans Bold",
+     "VantrelloSans-Bold"},
+    {"VantrelloSerif-Bold.ttf", "Vantrello Serif", "Bold", "Vantrello Serif Bold",
+     "VantrelloSerif-Bold"},
+    {"VantrelloComic-Bold.otf", "Vantrello Comic", "Bold", "Vantrello Comic Bold",
+     "VantrelloComic-Bold"},
+    {"VantrelloHeavy-Black.otf", "Vantrello Heavy", "Black", "Vantrello Heavy Black",
+     "VantrelloHeavy-Black"},
+};
+
+void PrintTo(const RenamedFile& file, std::ostream* out) {
+    *out << file.alias;
+}
+
+// The Debian file each embedded file is made from: "alias=path|alias=path|...".
+QString debianSource(const char* alias) {
+    const QStringList entries =
+        QString::fromUtf8(EMBEDDED_FONT_SOURCES).split(QLatin1Char('|'), Qt::SkipEmptyParts);
+    const QString prefix = QString::fromLatin1(alias) + QLatin1Char('=');
+    for (const QString& entry : entries) {
+        if (entry.startsWith(prefix)) {
+            return entry.mid(prefix.size());
+        }
+    }
+    return {};
+}
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+struct NameRecord {
+    quint16 platform;
+    quint16 encoding;
+    quint16 language;
+    quint16 id;
+    QByteArray bytes;
+
+    // Windows and Unicode records are UTF-16BE; the Macintosh ones here are plain ASCII.
+    QString text() const {
+        if (platform == 1) {
+            return QString::fromLatin1(bytes);
+        }
+        QString result;
+        for (qsizetype i = 0; i + 1 < bytes.size(); i += 2) {
+            result.append(QChar(qFromBigEndian<quint16>(bytes.constData() + i)));
+        }
+        return result;
+    }
+    bool operator==(const NameRecord&) const = default;
+};
+
+// The records of an OpenType 'name' table (formats 0 and 1 share this layout).
+QList<NameRecord> nameRecords(const QByteArray& table) {
+    QList<NameRecord> records;
+    if (table.size() < 6) {
+        return records;
+    }
+    const auto at = [&table](qsizetype offset) {
+        return qFromBigEndian<quint16>(table.constData() + offset);
+    };
+    const quint16 count = at(2);
+    const quint16 storage = at(4);
+    for (qsizetype i = 0; i < count && 6 + 12 * (i + 1) <= table.size(); ++i) {
+        const qsizetype record = 6 + 12 * i;
+        const qsizetype start = storage + at(record + 10);
+        const qsizetype length = at(record + 8);
+        if (start + length > table.size()) {
+            break;
+        }
+        records.append(
+            {at(record), at(record + 2), at(record + 4), at(record + 6), table.mid(start, length)});
+    }
+    return records;
+}
+
+std::string describe(const NameRecord& record) {
+    return "name " + std::to_string(record.id) + " (platform " + std::to_string(record.platform) +
+           "): " + record.text().toStdString();
+}
+
+// The names the renaming rewrites or drops; every other record must stay as it was.
+const QSet<quint16> renamedIds{1, 2, 3, 4, 6, 16, 17, 18, 20, 21, 22, 25};
+
+class RenamedFontFile : public testing::TestWithParam<RenamedFile> {
+  protected:
+    void SetUp() override {
+        const RenamedFile& file = GetParam();
+        const QString source = debianSource(file.alias);
+        ASSERT_FALSE(source.isEmpty()) << "no Debian file recorded for " << file.alias;
+        debian = QRawFont(readAll(source), 64);
+        embedded = QRawFont(
+            readAll(QStringLiteral(":/vantrello/fonts/") + QString::fromLatin1(file.alias)), 64);
+        ASSERT_TRUE(debian.isValid()) << source.toStdString();
+        ASSERT_TRUE(embedded.isValid()) << file.alias;
+    }
+    QRawFont debian;
+    QRawFont embedded;
+};
+
+TEST_P(RenamedFontFile, NamesTheGameFamilyOnly) {
+    const RenamedFile& file = GetParam();
+    const QString debianFamily = debian.familyName();
+    const QList<NameRecord> records = nameRecords(embedded.fontTable("name"));
+    ASSERT_FALSE(records.isEmpty());
+    int familyRecords = 0;
+    for (const NameRecord& record : records) {
+        const QString text = record.text();
+        switch (record.id) {
+        case 1:
+        case 16:
+            EXPECT_EQ(text.toStdString(), file.family) << describe(record);
+            familyRecords += record.id == 1 ? 1 : 0;
+            break;
+        case 17:
+            EXPECT_EQ(text.toStdString(), file.style) << describe(record);
+            break;
+        case 2:
+            // The legacy subfamily: the style, or "Regular" for one beyond Regular, Bold, Italic.
+            EXPECT_TRUE(text == QLatin1String(file.style) || text == QLatin1String("Regular"))
+                << describe(record);
+            break;
+        case 4:
+            EXPECT_EQ(text.toStdString(), file.fullName) << describe(record);
+            break;
+        case 6:
+            EXPECT_EQ(text.toStdString(), file.postscriptName) << describe(record);
+            break;
+        case 3:
+            EXPECT_TRUE(text.endsWith(QString::fromLatin1(file.postscriptName)))
+                << describe(record);
+            break;
+        default:
+            EXPECT_FALSE(renamedIds.contains(record.id)) << "left in: " << describe(record);
+        }
+        if (renamedIds.contains(record.id)) {
+            EXPECT_FALSE(text.contains(debianFamily)) << describe(record);
+        }
+    }
+    EXPECT_GE(familyRecords, 1);
+    EXPECT_EQ(embedded.familyName().toStdString(), file.family);
+    EXPECT_EQ(embedded.styleName().toStdString(), file.style);
+}
+
+TEST_P(RenamedFontFile, KeepsCopyrightLicenceAndOtherNames) {
+    QList<NameRecord> kept;
+    for (const NameRecord& record : nameRecords(debian.fontTable("name"))) {
+        if (!renamedIds.contains(record.id)) {
+            kept.append(record);
+        }
+    }
+    const QList<NameRecord> embeddedRecords = nameRecords(embedded.fontTable("name"));
+    for (const NameRecord& record : kept) {
+        EXPECT_TRUE(embeddedRecords.contains(record)) << "lost " << describe(record);
+    }
+    // The copyright (0), licence (13) and licence address (14) must be among them.
+    QSet<quint16> keptIds;
+    for (const NameRecord& record : kept) {
+        keptIds.insert(record.id);
+    }
+    for (const quint16 id : {0, 13, 14}) {
+        EXPECT_TRUE(keptIds.contains(id)) << "the Debian file has no name " << id;
+    }
+}
+
+TEST_P(RenamedFontFile, DrawsLikeTheDebianFile) {
+    // Every table but the names (and, for CFF outlines, the CFF table that repeats them) byte for
+    // byte; of the font header all but its checksum adjustment.
+    for (const char* tag : {"cmap", "hhea", "hmtx", "OS/2", "post", "maxp", "GDEF", "GPOS", "GSUB",
+                            "kern", "glyf", "loca", "cvt ", "fpgm", "prep", "gasp"}) {
+        EXPECT_EQ(embedded.fontTable(tag), debian.fontTable(tag)) << "table " << tag;
+    }
+    QByteArray embeddedHead = embedded.fontTable("head");
+    QByteArray debianHead = debian.fontTable("head");
+    ASSERT_EQ(embeddedHead.size(), debianHead.size());
+    ASSERT_GE(debianHead.size(), 12);
+    embeddedHead.replace(8, 4, QByteArray(4, '\0'));
+    debianHead.replace(8, 4, QByteArray(4, '\0'));
+    EXPECT_EQ(embeddedHead, debianHead);
+
+    // The outlines and advances of every glyph, which covers the CFF table's glyphs.
+    const QByteArray maxp = debian.fontTable("maxp");
+    ASSERT_GE(maxp.size(), 6);
+    const quint16 glyphCount = qFromBigEndian<quint16>(maxp.constData() + 4);
+    ASSERT_GT(glyphCount, 100);
+    QList<quint32> glyphs;
+    for (quint32 glyph = 0; glyph < glyphCount; ++glyph) {
+        glyphs.append(glyph);
+    }
+    EXPECT_EQ(embedded.advancesForGlyphIndexes(glyphs), debian.advancesForGlyphIndexes(glyphs));
+    int differing = 0;
+    for (const quint32 glyph : glyphs) {
+        differing += embedded.pathForGlyph(glyph) == debian.pathForGlyph(glyph) ? 0 : 1;
+    }
+    EXPECT_EQ(differing, 0) << "glyph outlines differ";
+}
+
+INSTANTIATE_TEST_SUITE_P(AllFiles, RenamedFontFile, testing::ValuesIn(renamedFiles),
+                         [](const testing::TestParamInfo<RenamedFile>& info) {
+                             return QString::fromLatin1(info.param.alias)
+                                 .section(QLatin1Char('.'), 0, 0)
+                                 .remove(QLatin1Char('-'))
+                                 .toStdString();
+                         });
+
+} // namespace
