@@ -13,6 +13,7 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVANTRELLO_SANITIZE=ON -DVANT
 cmake --build build-asan -j"$jobs"
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan-suppressions.txt:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 run_tests() {
     ctest --test-dir build --output-on-failure -j"$jobs"
