@@ -1,0 +1,183 @@
+#!/usr/bin/env bash
+# The real program with real sound: started from an unrelated working directory,
+# it plays the cues that lie beside its executable. Every pick is heard as a
+# short click; a won showdown is heard as the long win cue at least the
+# showdown pause (300 ms) after the click. Rounds of "Play" and a pick are
+# played, each recorded from the sound server's sink, until one is won.
+# The first cue also connects the game to the sound server, which can hold that
+# click back by tens of milliseconds on a busy machine and so shorten the gap
+# heard after it; a win in the first round is therefore not the one judged.
+# Usage: window_sound_end_to_end.sh PATH_TO_VANTRELLO
+# Without DISPLAY, or without PULSE_SERVER and VANTRELLO_AUDIO_SINK, it runs
+# itself under scripts/with-display.sh and scripts/with-audio.sh.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+scripts="$here/../../scripts"
+game=$(realpath "$1")
+if [ -z "${DISPLAY:-}" ]; then
+    exec "$scripts/with-display.sh" "$0" "$@"
+fi
+if [ -z "${PULSE_SERVER:-}" ] || [ -z "${VANTRELLO_AUDIO_SINK:-}" ]; then
+    exec "$scripts/with-audio.sh" "$0" "$@"
+fi
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+readonly rate=44100
+readonly round_seconds=4           # recorded per round, from before "Play"
+readonly next_deal_wait=3.5        # after a pick: the game deals again 2.5 s later
+readonly max_rounds=13             # the first pick, then 12 that can be judged
+# A pick wins with probability 6/13: 12 picks all fail to win once in 1700 runs.
+readonly longest_click=0.1         # the click is heard for about 50 ms
+readonly shortest_win=0.5          # the win cue is heard for about 0.8 s
+readonly showdown_pause=0.300      # from the click to the showdown
+# Each cue starts a few milliseconds after it is asked for, not always equally
+# late, and the sink mixes a new sound in only at its next 10 ms block: a win
+# cue that got going a little quicker than its click can be heard one block early.
+readonly onset_slack=0.010
+readonly play_x=288 play_y=284     # the "Play" button
+readonly back_x=(106 162 218 274)  # card backs of slots 2..5, at y 100
+readonly back_y=100
+
+for cue in click.wav win.wav; do
+    [ -f "$(dirname "$game")/$cue" ] ||
+        fail "$cue is not beside $game (build the vantrello_sounds target)"
+done
+
+# The game runs in an empty directory of its own; recordings go elsewhere and
+# are kept when the test fails.
+elsewhere=$(mktemp -d)
+recordings=$(mktemp -d)
+pid=""
+recorder=""
+passed=0
+cleanup() {
+    [ -n "$recorder" ] && kill "$recorder" 2>/dev/null
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null
+    rm -rf "$elsewhere"
+    if [ "$passed" -eq 1 ]; then
+        rm -rf "$recordings"
+    else
+        echo "recordings and the game's output kept in $recordings" >&2
+    fi
+}
+trap cleanup EXIT
+
+(cd "$elsewhere" && exec "$game") >"$recordings/game.log" 2>&1 &
+pid=$!
+
+window=""
+for _ in $(seq 100); do
+    for candidate in $(xdotool search --all --onlyvisible --pid "$pid" --name Vantrello 2>/dev/null); do
+        if xdotool getwindowgeometry "$candidate" | grep -q 'Geometry: 338x333'; then
+            window=$candidate
+        fi
+    done
+    [ -n "$window" ] && break
+    kill -0 "$pid" 2>/dev/null || fail "the game ended before its window appeared"
+    sleep 0.1
+done
+[ -n "$window" ] || fail "the 338x333 game window did not appear"
+
+# Records the sink's monitor into $1 in the background: raw mono 16-bit, cut
+# to a fixed length by head -c so that nothing parec still buffers is lost.
+# Returns once the first recorded bytes have arrived.
+start_recording() {
+    local file=$1
+    parec --device="$VANTRELLO_AUDIO_SINK.monitor" --format=s16le --rate=$rate --channels=1 \
+        --latency-msec=10 --raw 2>/dev/null | head -c $((2 * rate * round_seconds)) >"$file" &
+    recorder=$!
+    for _ in $(seq 500); do
+        [ -s "$file" ] && return 0
+        kill -0 "$recorder" 2>/dev/null || break
+        sleep 0.01
+    done
+    fail "parec recorded nothing from $VANTRELLO_AUDIO_SINK.monitor"
+}
+
+finish_recording() {
+    local file=$1
+    wait "$recorder" || true
+    recorder=""
+    local bytes
+    bytes=$(stat -c %s "$file")
+    [ "$bytes" -eq $((2 * rate * round_seconds)) ] ||
+        fail "the recording $file is cut short: $bytes bytes"
+}
+
+# True if $1 >= $2, as decimal numbers.
+at_least() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a >= b) }'; }
+
+won_round=""
+for round in $(seq "$max_rounds"); do
+    slot=$(((round - 1) % 4 + 2))
+    recording="$recordings/round-$round.raw"
+    start_recording "$recording"
+    # The clicks are queued in order: the deal is done before the pick is handled.
+    xdotool mousemove --window "$window" "$play_x" "$play_y" click 1 \
+        mousemove --window "$window" "${back_x[slot - 2]}" "$back_y" click 1
+    picked_at=$(date +%s.%N)
+    finish_recording "$recording"
+    python3 "$here/sound_segments.py" "$recording" "$rate" >"$recording.segments"
+
+    # The click: the first thing heard, and short.
+    read -r click_onset click_length _ <"$recording.segments" ||
+        fail "round $round: nothing was heard after picking slot $slot (see $recording)"
+    at_least "$longest_click" "$click_length" ||
+        fail "round $round: the first sound after the pick lasts ${click_length} s," \
+            "not a click (segments: $(tr '\n' ';' <"$recording.segments"))"
+
+    # The win cue: a long sound after the click; nothing else may be heard.
+    win_onset=""
+    win_length=""
+    while read -r onset length _; do
+        if at_least "$length" "$shortest_win" && [ -z "$win_onset" ]; then
+            win_onset=$onset
+            win_length=$length
+        else
+            fail "round $round: unexpected sound at ${onset} s lasting ${length} s" \
+                "(segments: $(tr '\n' ';' <"$recording.segments"))"
+        fi
+    done < <(tail -n +2 "$recording.segments")
+    heard="round $round, slot $slot: click at ${click_onset} s (heard ${click_length} s)"
+    if [ -n "$win_onset" ]; then
+        gap=$(awk -v a="$click_onset" -v b="$win_onset" 'BEGIN { printf "%.4f", b - a }')
+        heard+=", win at ${win_onset} s (heard ${win_length} s), ${gap} s after the click"
+        [ "$round" -eq 1 ] && heard+=" (first cue: not judged)"
+    fi
+    echo "$heard"
+
+    if [ -n "$win_onset" ] && [ "$round" -gt 1 ]; then
+        won_round=$round
+        break
+    fi
+    # A tie deals again by itself after its pause: wait it out before "Play".
+    awk -v since="$picked_at" -v wait="$next_deal_wait" -v now="$(date +%s.%N)" \
+        'BEGIN { left = since + wait - now; if (left > 0) system("sleep " left) }'
+done
+[ -n "$won_round" ] ||
+    fail "no win was heard in rounds 2 to $max_rounds (one run in 1700 loses them all," \
+        "so a repeat is likely a fault)"
+
+floor=$(awk -v p="$showdown_pause" -v s="$onset_slack" 'BEGIN { printf "%.3f", p - s }')
+at_least "$gap" "$floor" ||
+    fail "the win cue began ${gap} s after the click, less than the ${showdown_pause} s" \
+        "showdown pause (allowing ${onset_slack} s of jitter)"
+
+python3 "$here/close_window.py" "$window"
+for _ in $(seq 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "the game did not exit after its window was closed"
+status=0
+wait "$pid" || status=$?
+pid=""
+[ "$status" -eq 0 ] || fail "exit status $status after closing, expected 0"
+[ -z "$(ls -A "$elsewhere")" ] || fail "the game wrote into its working directory: $(ls -A "$elsewhere")"
+passed=1
+echo "PASS: won in round $won_round; in its recording: click onset ${click_onset} s," \
+    "win onset ${win_onset} s (heard ${win_length} s), click to win ${gap} s (>= ${floor} s);" \
+    "exit status 0"
