@@ -1,5 +1,6 @@
 #include "game/double_up.h"
 
+#include "game/cue_path.h"
 #include "game/number_text.h"
 
 #include <cmath>
@@ -186,7 +187,7 @@ void DoubleUp::PERESDACHA() {
 }
 
 void DoubleUp::playCue(const char* fileName) {
-    platform_.cues.play(platform_.programDirectory + "/" + fileName);
+    platform_.cues.play(cuePath(platform_.programDirectory, fileName));
 }
 
 } // namespace game

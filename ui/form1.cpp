@@ -89,8 +89,8 @@ void Form1::build() {
                          {3510, 120, 1215, 375}, Qt::white, heavy, right);
     labelTotalWin_ = label(this, QStringLiteral("LabelTotalWin"), QStringLiteral("0"),
                            {2070, 120, 1215, 375}, Qt::white, heavy, right);
-    labelTotalBet_ = label(this, QStringLiteral("LabelTotalBet"), QStringLiteral("1"),
-                           {480, 120, 1215, 375}, Qt::white, heavy, right);
+    label(this, QStringLiteral("LabelTotalBet"), QStringLiteral("1"), {480, 120, 1215, 375},
+          Qt::white, heavy, right);
     // The suit templates lie below the client area: never seen, only copied from.
     imageCardChervu_ =
         new ImageWidget(QStringLiteral("ImageCardChervu"), book_, Picture::Hearts, 120, 5400, this);
@@ -165,7 +165,6 @@ void Form1::build() {
 }
 
 game::Controls Form1::controls() {
-    auto shorts = short_;
     return game::Controls{
         *labelCredit_,
         *labelTotalWin_,
@@ -173,7 +172,7 @@ game::Controls Form1::controls() {
         *labelDouble_,
         {numCard_[0], numCard_[1], numCard_[2], numCard_[3], numCard_[4]},
         {card_[0], card_[1], card_[2], card_[3], card_[4]},
-        {shorts[0], shorts[1], shorts[2], shorts[3], shorts[4]},
+        {short_[0], short_[1], short_[2], short_[3], short_[4]},
         *imageCardPic_,
         *imageCardKrest_,
         *imageCardBub_,

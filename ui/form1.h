@@ -64,7 +64,6 @@ class Form1 : public QWidget {
     PauseUntilClosed pauser_;
 
     QWidget* frame1_ = nullptr;
-    LabelWidget* labelTotalBet_ = nullptr;
     LabelWidget* labelTotalWin_ = nullptr;
     LabelWidget* labelCredit_ = nullptr;
     LabelWidget* labelStep_ = nullptr;

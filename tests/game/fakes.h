@@ -150,7 +150,6 @@ struct TestGame {
         game.Command1_Click();
     }
 
-    std::string caption(const MemoryLabel& label) const { return label.captionText; }
     std::string credit() const { return table.LabelCredit.captionText; }
     std::string win() const { return table.LabelTotalWin.captionText; }
     std::string step() const { return table.LabelStep.captionText; }

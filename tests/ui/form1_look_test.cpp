@@ -48,8 +48,8 @@ TEST(Form1Look, PicturesScaleWithoutBlurring) {
             const QImage inside = canvas.copy(0, 0, std::floor(image->width() * ratio),
                                               std::floor(image->height() * ratio));
             for (QRgb c : colours(inside)) {
-                EXPECT_TRUE(original.count(c)) << name << " at " << ratio << ": blended colour "
-                                               << std::hex << c;
+                EXPECT_TRUE(original.count(c))
+                    << name << " at " << ratio << ": blended colour " << std::hex << c;
                 if (!original.count(c)) {
                     break;
                 }

@@ -96,10 +96,7 @@ TEST(Form1Play, KeysPressTheFocusedButton) {
 
 TEST(Form1Play, ClicksThatNoHandlerServesChangeNothing) {
     ScriptedWindow w;
-    w.window.show();
-    w.scriptDeal(20, {9, 3, 10, 4, 5});
-    w.click("Command1");
-    w.log.clear();
+    w.dealt(20, {9, 3, 10, 4, 5});
     for (const char* name : {"Card1", "NumCard1", "ImageDealer", "Image1", "Image2", "LabelCredit",
                              "Label1", "Label3", "Frame1"}) {
         w.click(name);
@@ -124,10 +121,7 @@ TEST(Form1Play, PickBeforeTheFirstDealIsIgnored) {
 
 TEST(Form1Play, AClickQueuedDuringAPickRunsNestedAtItsPump) {
     ScriptedWindow w;
-    w.window.show();
-    w.scriptDeal(20, {5, 9, 3, 9, 9});
-    w.click("Command1");
-    w.log.clear();
+    w.dealt(20, {5, 9, 3, 9, 9});
     // The inner pick of slot 3 (a 3 against the dealer's 5) loses inside the outer
     // pick of slot 2, which then wins on the same cards for a zero win.
     postClick(w.find("Short3"));
@@ -169,10 +163,7 @@ TEST(Form1Play, AnErrorIsReportedOnceAndTheGameGoesOn) {
 
 TEST(Form1Play, ClosingDuringAPickFinishesWithoutWaiting) {
     ScriptedWindow w;
-    w.window.show();
-    w.scriptDeal(20, {3, 9, 9, 9, 9});
-    w.click("Command1");
-    w.log.clear();
+    w.dealt(20, {3, 9, 9, 9, 9});
     // The close waits in the queue, as a click on the close box would.
     QMetaObject::invokeMethod(&w.window, &QWidget::close, Qt::QueuedConnection);
     w.scriptCards({2, 2, 2, 2, 2});

@@ -41,6 +41,13 @@ struct ScriptedWindow {
         random.add({base, 0.0f, 0.0f, 0.0f, win == 0 ? 0.1f : 0.9f});
         scriptCards(ranks);
     }
+    // Shows the window and deals a round by clicking "Play", ready for a pick.
+    void dealt(int win, std::initializer_list<int> ranks) {
+        window.show();
+        scriptDeal(win, ranks);
+        click("Command1");
+        log.clear();
+    }
     void scriptCards(std::initializer_list<int> ranks) {
         for (int rank : ranks) {
             random.add({game::testing::rankDraw(rank), game::testing::suitDraw(1)});

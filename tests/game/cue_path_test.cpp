@@ -1,4 +1,4 @@
-#include "ui/sound/cue_path.h"
+#include "game/cue_path.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ TEST(CuePathTest, DirectoryIsDirectlyFollowedBySlashAndFileName) {
         {"relative directory", "bin", "click.wav", "bin/click.wav"},
     };
     for (const CuePathCase& c : cases) {
-        const std::string path = ui::cuePath(c.directory, c.fileName);
+        const std::string path = game::cuePath(c.directory, c.fileName);
         EXPECT_EQ(path, c.expected) << c.what;
         EXPECT_EQ(path.find('\\'), std::string::npos) << c.what;
     }

@@ -3,11 +3,11 @@
 
 #include <string>
 
-namespace ui {
+namespace game {
 
 // The program's directory directly followed by "/" and the file name. The bytes
 // of both are kept as they are, so the result is the file system's own name for
 // the file whatever characters the directory holds.
 std::string cuePath(const std::string& programDirectory, const char* fileName);
 
-} // namespace ui
+} // namespace game

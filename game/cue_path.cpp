@@ -1,6 +1,6 @@
-#include "ui/sound/cue_path.h"
+#include "game/cue_path.h"
 
-namespace ui {
+namespace game {
 
 std::string cuePath(const std::string& programDirectory, const char* fileName) {
     std::string path = programDirectory;
@@ -9,4 +9,4 @@ std::string cuePath(const std::string& programDirectory, const char* fileName) {
     return path;
 }
 
-} // namespace ui
+} // namespace game
