@@ -9,13 +9,6 @@
 #include <array>
 #include <mutex>
 
-// The resources sit in a static library: nothing refers to their registration object, so the
-// linker would drop it. Registering them explicitly keeps them in. Q_INIT_RESOURCE must be used
-// outside any namespace.
-static void registerFontResources() {
-    Q_INIT_RESOURCE(vantrello_fonts);
-}
-
 namespace ui {
 namespace {
 
@@ -65,16 +58,11 @@ void loadBundledFonts() {
         return;
     }
     static std::mutex mutex;
-    static bool resourcesRegistered = false; // for the process
-    static bool fontsRegistered = false;     // for the current QGuiApplication
+    static bool fontsRegistered = false; // for the current QGuiApplication
 
     const std::lock_guard lock(mutex);
     if (fontsRegistered) {
         return;
-    }
-    if (!resourcesRegistered) {
-        registerFontResources();
-        resourcesRegistered = true;
     }
     for (const BundledFile& file : bundledFiles) {
         const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(file.resource));
