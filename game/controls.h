@@ -3,6 +3,8 @@
 // implements them as plain records for tests and simulations.
 #pragma once
 
+#include "game/pictures.h"
+
 #include <cstdint>
 #include <string>
 
@@ -11,23 +13,14 @@ namespace game {
 // A packed colour: red in the lowest byte, then green, then blue.
 using Color = std::uint32_t;
 
-inline constexpr Color kBlack = 0;
-inline constexpr Color kCardRed = 2441939; // 0x2542D3: red 211, green 66, blue 37
+constexpr Color rgb(int red, int green, int blue) {
+    return static_cast<Color>(red) | static_cast<Color>(green) << 8 |
+           static_cast<Color>(blue) << 16;
+}
 
-// The nine pictures of the game. The rules only copy a template's picture into a
-// slot, so an identifier is all they need; the window maps each to its pixels.
-enum class Picture : std::uint8_t {
-    None,
-    CardBack,
-    Hearts,
-    Spades,
-    Clubs,
-    Diamonds,
-    DealerTag,
-    PickTag,
-    Banner,
-    TableBackground,
-};
+// The two colours of the rank labels.
+inline constexpr Color kBlack = 0x000000;
+inline constexpr Color kCardRed = 0x2542D3; // red 211, green 66, blue 37
 
 // A label: caption, tag and fore colour.
 class LabelControl {

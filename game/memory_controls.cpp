@@ -2,6 +2,26 @@
 
 namespace game {
 
+MemoryLabel MemoryTable::designedLabel(std::string_view name) {
+    const design::Control& c = design::control(name);
+    return MemoryLabel(std::string(c.caption), c.fore);
+}
+
+MemoryImage MemoryTable::designedImage(std::string_view name) {
+    const design::Control& c = design::control(name);
+    return MemoryImage(c.picture, static_cast<float>(c.twips.left));
+}
+
+std::array<MemoryLabel, 5> MemoryTable::designedLabels(std::string_view prefix) {
+    const auto slot = [prefix](int n) { return designedLabel(design::slotName(prefix, n)); };
+    return {slot(1), slot(2), slot(3), slot(4), slot(5)};
+}
+
+std::array<MemoryImage, 5> MemoryTable::designedImages(std::string_view prefix) {
+    const auto slot = [prefix](int n) { return designedImage(design::slotName(prefix, n)); };
+    return {slot(1), slot(2), slot(3), slot(4), slot(5)};
+}
+
 Controls MemoryTable::controls() {
     return Controls{
         LabelCredit,

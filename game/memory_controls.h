@@ -3,9 +3,11 @@
 #pragma once
 
 #include "game/controls.h"
+#include "game/window_design.h"
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace game {
 
@@ -39,30 +41,28 @@ struct MemoryImage : ImageControl {
     void setLeft(float twips) override { leftTwips = twips; }
 };
 
-// Every control the rules use, in its design state.
+// Every control the rules use, holding the window's design contents.
 struct MemoryTable {
-    MemoryLabel LabelCredit{"100"};
-    MemoryLabel LabelTotalWin{"0"};
-    MemoryLabel LabelStep{"1"};
-    MemoryLabel LabelDouble{"0"};
-    std::array<MemoryLabel, 5> NumCard{MemoryLabel{"5", kCardRed}, MemoryLabel{"5", kCardRed},
-                                       MemoryLabel{"5", kCardRed}, MemoryLabel{"5", kCardRed},
-                                       MemoryLabel{"5", kCardRed}};
-    std::array<MemoryImage, 5> Card{
-        MemoryImage{Picture::Hearts, 370}, MemoryImage{Picture::Hearts, 1220},
-        MemoryImage{Picture::Hearts, 2060}, MemoryImage{Picture::Hearts, 2900},
-        MemoryImage{Picture::Hearts, 3740}};
-    std::array<MemoryImage, 5> Short{
-        MemoryImage{Picture::CardBack, 380}, MemoryImage{Picture::CardBack, 1215},
-        MemoryImage{Picture::CardBack, 2055}, MemoryImage{Picture::CardBack, 2895},
-        MemoryImage{Picture::CardBack, 3735}};
-    MemoryImage ImageCardPic{Picture::Spades, 960};
-    MemoryImage ImageCardKrest{Picture::Clubs, 2640};
-    MemoryImage ImageCardBub{Picture::Diamonds, 1800};
-    MemoryImage ImageCardChervu{Picture::Hearts, 120};
-    MemoryImage ImagePick{Picture::PickTag, 4920};
+    MemoryLabel LabelCredit = designedLabel("LabelCredit");
+    MemoryLabel LabelTotalWin = designedLabel("LabelTotalWin");
+    MemoryLabel LabelStep = designedLabel("LabelStep");
+    MemoryLabel LabelDouble = designedLabel("LabelDouble");
+    std::array<MemoryLabel, 5> NumCard = designedLabels("NumCard");
+    std::array<MemoryImage, 5> Card = designedImages("Card");
+    std::array<MemoryImage, 5> Short = designedImages("Short");
+    MemoryImage ImageCardPic = designedImage("ImageCardPic");
+    MemoryImage ImageCardKrest = designedImage("ImageCardKrest");
+    MemoryImage ImageCardBub = designedImage("ImageCardBub");
+    MemoryImage ImageCardChervu = designedImage("ImageCardChervu");
+    MemoryImage ImagePick = designedImage("ImagePick");
 
     Controls controls();
+
+  private:
+    static MemoryLabel designedLabel(std::string_view name);
+    static MemoryImage designedImage(std::string_view name);
+    static std::array<MemoryLabel, 5> designedLabels(std::string_view prefix);
+    static std::array<MemoryImage, 5> designedImages(std::string_view prefix);
 };
 
 } // namespace game

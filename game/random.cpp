@@ -1,8 +1,6 @@
 #include "game/random.h"
 
 #include <bit>
-#include <chrono>
-#include <ctime>
 
 namespace game {
 namespace {
@@ -26,16 +24,6 @@ float SeededRandom::next() {
     // 24 bits fill a float's mantissa exactly, so the result is strictly below 1.
     const auto bits = static_cast<std::uint32_t>(mix(state_) >> 40);
     return static_cast<float>(bits) * (1.0f / 16777216.0f);
-}
-
-double SystemClock::secondsSinceMidnight() const {
-    using namespace std::chrono;
-    const auto now = system_clock::now();
-    const std::time_t seconds = system_clock::to_time_t(now);
-    std::tm local{};
-    localtime_r(&seconds, &local);
-    const auto fraction = duration<double>(now - system_clock::from_time_t(seconds)).count();
-    return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction;
 }
 
 } // namespace game

@@ -1,4 +1,4 @@
-// The real random generator and clock of the game.
+// The real random generator of the game.
 #pragma once
 
 #include "game/services.h"
@@ -20,12 +20,6 @@ class SeededRandom : public RandomSource {
 
   private:
     std::uint64_t state_;
-};
-
-// Seconds since local midnight, with sub-second resolution.
-class SystemClock : public Clock {
-  public:
-    double secondsSinceMidnight() const override;
 };
 
 } // namespace game

@@ -1,5 +1,6 @@
 // Starts the game: one window, the rules bound to it, real time and real sound.
 #include "game/random.h"
+#include "game/system_clock.h"
 #include "ui/form1.h"
 #include "ui/qt_services.h"
 #include "ui/sound/canberra_cue_player.h"

@@ -12,7 +12,7 @@ TEST(Deal, FreshTableHoldsTheDesignContents) {
     EXPECT_EQ(t.step(), "1");
     EXPECT_EQ(t.doubled(), "0");
     EXPECT_EQ(t.game.Eche, 0);
-    EXPECT_EQ(t.table.ImagePick.leftTwips, 4920.0f);
+    EXPECT_EQ(t.table.ImagePick.leftTwips, design::control("ImagePick").twips.left);
     for (int slot = 1; slot <= 5; ++slot) {
         EXPECT_TRUE(t.faceDown(slot));
         EXPECT_EQ(t.table.NumCard[slot - 1].tagText, "");

@@ -131,7 +131,7 @@ TEST(Pick, BeforeTheFirstDealDoesNothing) {
         TestGame t;
         pickSlot(t, slot);
         EXPECT_TRUE(t.log.empty());
-        EXPECT_EQ(t.table.ImagePick.leftTwips, 4920.0f);
+        EXPECT_EQ(t.table.ImagePick.leftTwips, design::control("ImagePick").twips.left);
         EXPECT_TRUE(t.faceDown(slot));
     }
     // A dealer's card alone is not enough either.

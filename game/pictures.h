@@ -1,0 +1,66 @@
+// The nine pictures of the game: what each is called and its exact size in pixels.
+// The rules only copy a template's picture into a slot, so an identifier is all they
+// need; the build renders each picture's art to exactly this size under this name,
+// and the window's layout is built on these sizes.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace game {
+
+enum class Picture : std::uint8_t {
+    None,
+    CardBack,
+    Hearts,
+    Spades,
+    Clubs,
+    Diamonds,
+    DealerTag,
+    PickTag,
+    Banner,
+    TableBackground,
+};
+
+struct PictureInfo {
+    Picture picture;
+    std::string_view name; // the art's file stem and the embedded resource's name
+    int width;             // pixels
+    int height;
+};
+
+inline constexpr std::array<PictureInfo, 9> kPictures{{
+    {Picture::CardBack, "card-back", 51, 78},
+    {Picture::Hearts, "hearts", 51, 78},
+    {Picture::Spades, "spades", 51, 78},
+    // The clubs face carries one more column of table green on its right.
+    {Picture::Clubs, "clubs", 52, 78},
+    {Picture::Diamonds, "diamonds", 51, 78},
+    {Picture::DealerTag, "dealer-tag", 37, 14},
+    {Picture::PickTag, "pick-tag", 36, 14},
+    {Picture::Banner, "banner", 320, 22},
+    {Picture::TableBackground, "table-background", 320, 219},
+}};
+
+// The entry of a picture, or nullptr for Picture::None.
+constexpr const PictureInfo* findPicture(Picture picture) {
+    for (const PictureInfo& info : kPictures) {
+        if (info.picture == picture) {
+            return &info;
+        }
+    }
+    return nullptr;
+}
+
+// The entry of the picture with this name, or nullptr.
+constexpr const PictureInfo* findPicture(std::string_view name) {
+    for (const PictureInfo& info : kPictures) {
+        if (info.name == name) {
+            return &info;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace game

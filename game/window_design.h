@@ -1,0 +1,59 @@
+// The game window as designed: every control with its place, look and design contents.
+// The window builds itself by walking this table, the in-memory table takes its starting
+// contents from it, and the tests check the layout's rules over its rows.
+#pragma once
+
+#include "game/controls.h"
+#include "game/double_up.h"
+#include "game/twips.h"
+
+#include <span>
+#include <string_view>
+
+namespace game::design {
+
+enum class Kind : std::uint8_t { Window, Frame, Label, Image, Button };
+
+enum class Align : std::uint8_t { Left, Right, Centre };
+
+// A font as the design names it. An empty face is the desktop's user-interface font.
+struct Font {
+    std::string_view face = {};
+    double points = 0;
+    bool bold = false;
+
+    // The size in pixels at 96 dots per inch.
+    constexpr int pixelSize() const { return static_cast<int>(points * 96 / 72 + 0.5); }
+    constexpr bool operator==(const Font&) const = default;
+};
+
+// The rule a click on a control runs.
+using Handler = void (DoubleUp::*)();
+
+struct Control {
+    std::string_view name = {}; // the control's name, also its widget's object name
+    Kind kind = Kind::Label;
+    std::string_view parent = {}; // the containing control; empty for the window itself
+    Rect twips = {};              // an image's width and height are its picture's
+    std::string_view caption = {};
+    Picture picture = Picture::None;
+    Font font = {};
+    Color fore = kBlack;
+    Color back = kBlack; // shown only where `opaque`: labels, buttons, the frame, the window
+    Align align = Align::Left;
+    bool opaque = false;
+    Handler click = nullptr; // nullptr: clicks on the control change nothing
+    int tabIndex = -1;       // keyboard order of the controls that take the focus
+};
+
+// Every control: the window first, then each container's controls front to back (the
+// first of them is drawn over all the others), the window's before the frame's.
+std::span<const Control> form1();
+
+// The control of that name; throws std::out_of_range for a name the window lacks.
+const Control& control(std::string_view name);
+
+// The name of a card slot's control: slotName("Short", 3) is "Short3".
+std::string slotName(std::string_view prefix, int slot);
+
+} // namespace game::design
