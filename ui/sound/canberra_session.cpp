@@ -3,15 +3,16 @@
 #include <canberra.h>
 #include <cstdint>
 
+// libcanberra's variable property lists end with a null pointer. It is written as the literal
+// nullptr at each call: the functions are declared with __attribute__((sentinel)), and clang
+// accepts only a null pointer constant there, not a named constant that holds null.
+
 namespace ui {
 namespace {
 
 // Every cue is played under the same id, so that stopping "the cue" stops
 // whichever one plays.
 constexpr std::uint32_t kCueId = 1;
-
-// Ends libcanberra's variable property lists.
-constexpr const char* kEndOfProperties = nullptr;
 
 } // namespace
 
@@ -52,8 +53,7 @@ bool CanberraSession::open() {
     // cleanly; the ALSA one prints library errors where there is no card.
     if (ca_context_set_driver(context, "pulse") != CA_SUCCESS ||
         ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Vantrello",
-                                CA_PROP_APPLICATION_ID, "vantrello",
-                                kEndOfProperties) != CA_SUCCESS ||
+                                CA_PROP_APPLICATION_ID, "vantrello", nullptr) != CA_SUCCESS ||
         ca_context_open(context) != CA_SUCCESS) {
         ca_context_destroy(context);
         return false;
@@ -72,7 +72,7 @@ void CanberraSession::close() {
 int CanberraSession::play(const std::string& path) {
     return ca_context_play(context_, kCueId, CA_PROP_MEDIA_FILENAME, path.c_str(),
                            CA_PROP_MEDIA_ROLE, "game", CA_PROP_CANBERRA_CACHE_CONTROL, "never",
-                           kEndOfProperties);
+                           nullptr);
 }
 
 } // namespace ui
