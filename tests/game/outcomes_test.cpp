@@ -8,9 +8,13 @@
 namespace game::testing {
 namespace {
 
+// The starting captions are put in through the controls' setter. Assigning a string literal to
+// the caption member directly makes GCC 12 at -O3 report a false -Wrestrict overlap inside
+// std::string (GCC bug 105329) in the tests that set two captions in a row.
+
 TEST(Outcomes, WinDoublesTheWinAfterItsCue) {
     TestGame t;
-    t.table.LabelTotalWin.captionText = "15";
+    t.table.LabelTotalWin.setCaption("15");
     const char* expected[] = {"30", "60", "120"};
     for (const char* win : expected) {
         t.game.WIN();
@@ -33,14 +37,14 @@ TEST(Outcomes, WinOnZeroStillContinuesTheChain) {
 
 TEST(Outcomes, LongChainsSwitchToAnExponentAndFinallyOverflow) {
     TestGame t;
-    t.table.LabelTotalWin.captionText = "20";
+    t.table.LabelTotalWin.setCaption("20");
     for (int i = 0; i < 50; ++i) {
         t.game.WIN();
     }
     EXPECT_EQ(t.win(), "2.251799813685248e+16");
     EXPECT_EQ(parseNumber(t.win()), 20 * std::ldexp(1.0, 50));
 
-    t.table.LabelTotalWin.captionText = "1e308";
+    t.table.LabelTotalWin.setCaption("1e308");
     t.game.Eche = 0;
     EXPECT_THROW(t.game.WIN(), RuleError);
     EXPECT_EQ(t.win(), "1e308") << "the overflowing double is not written";
@@ -50,8 +54,8 @@ TEST(Outcomes, LongChainsSwitchToAnExponentAndFinallyOverflow) {
 
 TEST(Outcomes, LooseResetsStepAndWinAndEndsTheChain) {
     TestGame t;
-    t.table.LabelTotalWin.captionText = "80";
-    t.table.LabelStep.captionText = "4";
+    t.table.LabelTotalWin.setCaption("80");
+    t.table.LabelStep.setCaption("4");
     t.game.Eche = -1;
     t.game.LOOSE();
     EXPECT_EQ(t.win(), "0");
@@ -63,8 +67,8 @@ TEST(Outcomes, LooseResetsStepAndWinAndEndsTheChain) {
 
 TEST(Outcomes, PeresdachaOnlySetsTheFlag) {
     TestGame t;
-    t.table.LabelTotalWin.captionText = "12";
-    t.table.LabelStep.captionText = "3";
+    t.table.LabelTotalWin.setCaption("12");
+    t.table.LabelStep.setCaption("3");
     t.game.PERESDACHA();
     EXPECT_EQ(t.game.Eche, -1);
     EXPECT_EQ(t.win(), "12");
