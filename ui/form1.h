@@ -1,8 +1,9 @@
-// The game window: every control at its designed place, the rules bound to them,
-// and the clicks wired to the rules' handlers.
+// The game window: built control by control from the window's design table, the rules
+// bound to its controls, and each click wired to the rule the table names for it.
 #pragma once
 
 #include "game/double_up.h"
+#include "game/window_design.h"
 #include "ui/picture_book.h"
 
 #include <QStyle>
@@ -12,30 +13,12 @@
 
 namespace ui {
 
-class ImageWidget;
-class LabelWidget;
-class PushButton;
-
-// What the window needs from the platform; the caller owns all of it.
-struct Form1Services {
-    game::RandomSource& random;
-    game::Clock& clock;
-    game::CuePlayer& cues;
-    game::EventPump& pump;
-    game::Pauser& pauser;
-    std::string programDirectory;
-};
-
 class Form1 : public QWidget {
     Q_OBJECT
   public:
-    static constexpr int kClientWidth = 338; // 5070 x 4995 twips
-    static constexpr int kClientHeight = 333;
-
-    explicit Form1(Form1Services services, QWidget* parent = nullptr);
+    // The platform services are the caller's and must outlive the window.
+    explicit Form1(const game::Platform& platform, QWidget* parent = nullptr);
     ~Form1() override;
-
-    game::DoubleUp& rules() { return *rules_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -54,31 +37,18 @@ class Form1 : public QWidget {
     };
 
     void build();
-    game::Controls controls();
+    void create(const game::design::Control& control);
+    void lookLikeTheDesign(QWidget* widget, const game::design::Control& control);
     void wire();
+    game::Controls controls();
+    // The window itself or the control of that name.
+    template <typename T> T& named(std::string_view name);
     // The event boundary: a rule's error is reported once and the game goes on.
-    void run(void (game::DoubleUp::*handler)());
+    void run(game::design::Handler handler);
 
     PictureBook book_;
     std::unique_ptr<QStyle> buttonStyle_;
     PauseUntilClosed pauser_;
-
-    QWidget* frame1_ = nullptr;
-    LabelWidget* labelTotalWin_ = nullptr;
-    LabelWidget* labelCredit_ = nullptr;
-    LabelWidget* labelStep_ = nullptr;
-    LabelWidget* labelDouble_ = nullptr;
-    LabelWidget* numCard_[5] = {};
-    ImageWidget* card_[5] = {};
-    ImageWidget* short_[5] = {};
-    ImageWidget* imagePick_ = nullptr;
-    ImageWidget* imageCardPic_ = nullptr;
-    ImageWidget* imageCardKrest_ = nullptr;
-    ImageWidget* imageCardBub_ = nullptr;
-    ImageWidget* imageCardChervu_ = nullptr;
-    PushButton* command1_ = nullptr;
-    PushButton* command2_ = nullptr;
-
     std::optional<game::DoubleUp> rules_;
 };
 

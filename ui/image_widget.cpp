@@ -1,21 +1,21 @@
 #include "ui/image_widget.h"
 
+#include "game/twips.h"
 #include "ui/picture_book.h"
-#include "ui/twips.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace ui {
 
-ImageWidget::ImageWidget(const QString& objectName, const PictureBook& book, game::Picture picture,
-                         int leftTwips, int topTwips, QWidget* parent)
+ImageWidget::ImageWidget(const PictureBook& book, game::Picture picture, int leftTwips,
+                         int topTwips, QWidget* parent)
     : QWidget(parent), book_(book), picture_(picture), pixmap_(&book.pixmap(picture)),
       leftTwips_(static_cast<float>(leftTwips)) {
-    setObjectName(objectName);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent); // every picture covers its whole rectangle
-    setGeometry(toPixels(leftTwips), toPixels(topTwips), pixmap_->width(), pixmap_->height());
+    setGeometry(game::toPixels(leftTwips), game::toPixels(topTwips), pixmap_->width(),
+                pixmap_->height());
 }
 
 void ImageWidget::setPicture(game::Picture picture) {
@@ -27,7 +27,7 @@ void ImageWidget::setPicture(game::Picture picture) {
 
 void ImageWidget::setLeft(float twips) {
     leftTwips_ = twips;
-    move(toPixels(twips), y());
+    move(game::toPixels(twips), y());
 }
 
 void ImageWidget::paintEvent(QPaintEvent*) {

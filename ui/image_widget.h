@@ -15,8 +15,8 @@ class PictureBook;
 class ImageWidget : public QWidget, public game::ImageControl {
     Q_OBJECT
   public:
-    ImageWidget(const QString& objectName, const PictureBook& book, game::Picture picture,
-                int leftTwips, int topTwips, QWidget* parent);
+    ImageWidget(const PictureBook& book, game::Picture picture, int leftTwips, int topTwips,
+                QWidget* parent);
 
     game::Picture picture() const override { return picture_; }
     void setPicture(game::Picture picture) override;

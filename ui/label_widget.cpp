@@ -6,9 +6,7 @@ QColor fromPacked(game::Color color) {
     return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
 }
 
-LabelWidget::LabelWidget(const QString& objectName, const QString& caption, QWidget* parent)
-    : QLabel(caption, parent) {
-    setObjectName(objectName);
+LabelWidget::LabelWidget(const QString& caption, QWidget* parent) : QLabel(caption, parent) {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setWordWrap(true);
     setMargin(0);
@@ -30,13 +28,6 @@ void LabelWidget::setForeColor(game::Color color) {
     QPalette p = palette();
     p.setColor(QPalette::WindowText, fromPacked(color));
     setPalette(p);
-}
-
-void LabelWidget::setOpaque(const QColor& background) {
-    QPalette p = palette();
-    p.setColor(QPalette::Window, background);
-    setPalette(p);
-    setAutoFillBackground(true);
 }
 
 } // namespace ui

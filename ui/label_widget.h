@@ -9,16 +9,13 @@ namespace ui {
 
 class LabelWidget : public QLabel, public game::LabelControl {
   public:
-    LabelWidget(const QString& objectName, const QString& caption, QWidget* parent);
+    LabelWidget(const QString& caption, QWidget* parent);
 
     std::string caption() const override;
     void setCaption(const std::string& text) override;
     std::string tag() const override { return tag_; }
     void setTag(const std::string& text) override { tag_ = text; }
     void setForeColor(game::Color color) override;
-
-    // Fills the box with a colour instead of letting what lies beneath show.
-    void setOpaque(const QColor& background);
 
   private:
     std::string tag_;

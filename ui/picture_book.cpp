@@ -5,11 +5,8 @@
 namespace ui {
 
 PictureBook::PictureBook() {
-    using game::Picture;
-    for (Picture picture :
-         {Picture::CardBack, Picture::Hearts, Picture::Spades, Picture::Clubs, Picture::Diamonds,
-          Picture::DealerTag, Picture::PickTag, Picture::Banner, Picture::TableBackground}) {
-        pixmaps_[picture] = QPixmap::fromImage(assets::pictureImage(picture));
+    for (const game::PictureInfo& info : game::kPictures) {
+        pixmaps_[info.picture] = QPixmap::fromImage(assets::pictureImage(info.picture));
     }
 }
 

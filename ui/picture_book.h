@@ -2,7 +2,7 @@
 // every control that shows a picture holds the same pixmap.
 #pragma once
 
-#include "game/controls.h"
+#include "game/pictures.h"
 
 #include <QPixmap>
 #include <map>

@@ -4,10 +4,8 @@
 
 namespace ui {
 
-PushButton::PushButton(const QString& objectName, const QString& caption, const QColor& face,
-                       QWidget* parent)
+PushButton::PushButton(const QString& caption, const QColor& face, QWidget* parent)
     : QPushButton(caption, parent) {
-    setObjectName(objectName);
     setFocusPolicy(Qt::StrongFocus);
     setAutoDefault(false);
     QPalette p = palette();

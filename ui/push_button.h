@@ -8,8 +8,7 @@ namespace ui {
 class PushButton : public QPushButton {
     Q_OBJECT
   public:
-    PushButton(const QString& objectName, const QString& caption, const QColor& face,
-               QWidget* parent);
+    PushButton(const QString& caption, const QColor& face, QWidget* parent);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,19 +1,15 @@
-// Positions and sizes are designed in twips, 15 to the pixel at 96 dots per inch.
+// The design's rectangles in twips as the window's rectangles in pixels.
 #pragma once
 
+#include "game/twips.h"
+
 #include <QRect>
-#include <cmath>
 
 namespace ui {
 
-inline constexpr int kTwipsPerPixel = 15;
-
-inline int toPixels(double twips) {
-    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
-}
-
-inline QRect twipRect(int left, int top, int width, int height) {
-    return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
+inline QRect pixelRect(const game::Rect& twips) {
+    const game::Rect p = game::toPixels(twips);
+    return QRect(p.left, p.top, p.width, p.height);
 }
 
 } // namespace ui

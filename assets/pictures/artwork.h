@@ -1,14 +1,14 @@
 // The game's pictures, embedded in the program.
 #pragma once
 
-#include "game/controls.h"
+#include "game/pictures.h"
 
 #include <QImage>
 
 namespace assets {
 
-// The pixels of a picture at its exact size, opaque, in QImage::Format_RGB32. Picture::None
-// gives a null image.
+// The pixels of a picture at its catalogue size, opaque, in QImage::Format_RGB32.
+// Picture::None gives a null image.
 QImage pictureImage(game::Picture picture);
 
 } // namespace assets

@@ -6,51 +6,36 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 namespace {
 
 using picture_probe::count;
 using picture_probe::span;
 
-// A value label's box starts at these banner columns and is 81 wide. Its white digits come
-// right-aligned, at most seven of them (about 56 pixels), in rows 6..16.
-struct ValuePlate {
-    const char* name;
-    int boxLeft;
-};
-
-void PrintTo(const ValuePlate& plate, std::ostream* out) {
-    *out << plate.name;
-}
-
-const ValuePlate kPlates[] = {{"TotalBet", 24}, {"TotalWin", 130}, {"Credit", 226}};
-
-class BannerPlate : public testing::TestWithParam<ValuePlate> {
+// Each value label's box over the banner. Its white digits come right-aligned, at most seven
+// of them (about 56 pixels), in rows 6..16 of the banner.
+class BannerPlate : public testing::TestWithParam<const char*> {
   protected:
     QImage banner = assets::pictureImage(game::Picture::Banner);
-    int boxRight = GetParam().boxLeft + 80;
+    QRect box = picture_probe::placeOver(GetParam(), "Image1");
 };
 
 TEST_P(BannerPlate, WhiteValueStandsOutEverywhereItMayReach) {
-    const QRect digits = span(boxRight - 55, 6, boxRight, 16);
+    const QRect digits = span(box.right() - 55, 6, box.right(), 16);
     EXPECT_GE(picture_probe::lowestContrast(banner, digits, qRgb(255, 255, 255)), 10.0);
 }
 
 TEST_P(BannerPlate, GoldCaptionSitsLeftOfTheValue) {
-    const QRect caption = span(GetParam().boxLeft, 4, GetParam().boxLeft + 23, 16);
+    const QRect caption = span(box.left(), 4, box.left() + 23, 16);
     EXPECT_GE(count(banner, caption, picture_probe::isGold), 20);
 }
 
 TEST_P(BannerPlate, PlateIsEdgedInGold) {
     // The rim's top row runs above the box.
-    EXPECT_GE(count(banner, span(GetParam().boxLeft, 1, boxRight, 1), picture_probe::isGold), 75);
+    EXPECT_GE(count(banner, span(box.left(), 1, box.right(), 1), picture_probe::isGold), 75);
 }
 
-INSTANTIATE_TEST_SUITE_P(ThreeValues, BannerPlate, testing::ValuesIn(kPlates),
-                         [](const testing::TestParamInfo<ValuePlate>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(ThreeValues, BannerPlate,
+                         testing::Values("LabelTotalBet", "LabelTotalWin", "LabelCredit"));
 
 TEST(Banner, IsADarkGreenStripBetweenThePlates) {
     const QImage banner = assets::pictureImage(game::Picture::Banner);

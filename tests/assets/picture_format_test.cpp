@@ -1,40 +1,17 @@
-// Every picture: its exact size, opaque 24-bit pixels, and nothing for Picture::None.
+// Every picture: its size in the catalogue, opaque 24-bit pixels, and nothing for Picture::None.
 
 #include "assets/pictures/artwork.h"
 #include "tests/assets/picture_probe.h"
 
 #include <gtest/gtest.h>
 
-#include <ostream>
+#include <string>
 
 namespace {
 
-struct PictureSize {
-    game::Picture picture;
-    const char* name;
-    int width;
-    int height;
-};
+class PictureFormat : public testing::TestWithParam<game::PictureInfo> {};
 
-void PrintTo(const PictureSize& size, std::ostream* out) {
-    *out << size.name;
-}
-
-const PictureSize kSizes[] = {
-    {game::Picture::CardBack, "CardBack", 51, 78},
-    {game::Picture::Hearts, "Hearts", 51, 78},
-    {game::Picture::Spades, "Spades", 51, 78},
-    {game::Picture::Clubs, "Clubs", 52, 78},
-    {game::Picture::Diamonds, "Diamonds", 51, 78},
-    {game::Picture::DealerTag, "DealerTag", 37, 14},
-    {game::Picture::PickTag, "PickTag", 36, 14},
-    {game::Picture::Banner, "Banner", 320, 22},
-    {game::Picture::TableBackground, "TableBackground", 320, 219},
-};
-
-class PictureFormat : public testing::TestWithParam<PictureSize> {};
-
-TEST_P(PictureFormat, HasItsExactSize) {
+TEST_P(PictureFormat, HasItsCatalogueSize) {
     const QImage image = assets::pictureImage(GetParam().picture);
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.width(), GetParam().width);
@@ -54,9 +31,11 @@ TEST_P(PictureFormat, IsTheSameOnEveryCall) {
     EXPECT_EQ(assets::pictureImage(GetParam().picture), assets::pictureImage(GetParam().picture));
 }
 
-INSTANTIATE_TEST_SUITE_P(AllPictures, PictureFormat, testing::ValuesIn(kSizes),
-                         [](const testing::TestParamInfo<PictureSize>& info) {
-                             return std::string(info.param.name);
+INSTANTIATE_TEST_SUITE_P(AllPictures, PictureFormat, testing::ValuesIn(game::kPictures),
+                         [](const testing::TestParamInfo<game::PictureInfo>& info) {
+                             std::string name(info.param.name);
+                             std::erase(name, '-');
+                             return name;
                          });
 
 TEST(PictureFormat, NoneHasNoPixels) {
@@ -64,8 +43,8 @@ TEST(PictureFormat, NoneHasNoPixels) {
 }
 
 TEST(PictureFormat, EveryPictureIsDistinct) {
-    for (const PictureSize& a : kSizes) {
-        for (const PictureSize& b : kSizes) {
+    for (const game::PictureInfo& a : game::kPictures) {
+        for (const game::PictureInfo& b : game::kPictures) {
             if (a.picture != b.picture) {
                 EXPECT_NE(assets::pictureImage(a.picture), assets::pictureImage(b.picture))
                     << a.name << " and " << b.name;

@@ -1,6 +1,8 @@
 // Helpers for looking at the game's pictures pixel by pixel in tests.
 #pragma once
 
+#include "game/window_design.h"
+
 #include <QColor>
 #include <QImage>
 #include <QRect>
@@ -98,6 +100,14 @@ inline double lowestContrast(const QImage& image, const QRect& area, QRgb text) 
 // A rectangle from inclusive pixel bounds, as layouts are usually given.
 inline QRect span(int left, int top, int right, int bottom) {
     return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+// Where the window places a control over one of its pictures, in that picture's pixels: both
+// controls in the same container.
+inline QRect placeOver(std::string_view control, std::string_view picture) {
+    const game::Rect c = game::toPixels(game::design::control(control).twips);
+    const game::Rect p = game::toPixels(game::design::control(picture).twips);
+    return QRect(c.left - p.left, c.top - p.top, c.width, c.height);
 }
 
 } // namespace picture_probe

@@ -1,6 +1,7 @@
-// The window as designed: caption, size, every control's place and the stacking
-// order as clicks see it.
+// The window as its design table describes it: every control built from its row, the
+// stacking order, and what a click meets.
 #include "tests/ui/window_fixture.h"
+#include "ui/fonts/window_fonts.h"
 #include "ui/twips.h"
 
 #include <QApplication>
@@ -8,32 +9,39 @@
 namespace ui::testing {
 namespace {
 
-TEST(Form1Layout, FreshWindowShowsTheStartingTable) {
+using game::design::Control;
+using game::design::Kind;
+
+QString qName(std::string_view name) {
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+TEST(Form1Layout, EveryControlIsBuiltFromItsRow) {
     ScriptedWindow w;
-    EXPECT_EQ(w.window.objectName(), "Form1");
-    EXPECT_EQ(w.window.windowTitle(), QStringLiteral("Тестовый режим - игра Vantrello - карты"));
-    const struct {
-        const char* name;
-        const char* text;
-    } texts[] = {{"LabelTotalBet", "1"}, {"LabelTotalWin", "0"}, {"LabelCredit", "100"},
-                 {"LabelStep", "1"},     {"LabelDouble", "0"},   {"Label3", "Тестинг"}};
-    for (const auto& t : texts) {
-        EXPECT_EQ(w.text(t.name), QString::fromUtf8(t.text)) << t.name;
+    for (const Control& row : game::design::form1()) {
+        SCOPED_TRACE(std::string(row.name));
+        if (row.kind == Kind::Window) {
+            EXPECT_EQ(w.window.objectName(), qName(row.name));
+            EXPECT_EQ(w.window.windowTitle(), qName(row.caption));
+            EXPECT_EQ(w.window.size(), pixelRect(row.twips).size());
+            continue;
+        }
+        const QWidget* widget = w.find(std::string(row.name).c_str());
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->parentWidget()->objectName(), qName(row.parent));
+        EXPECT_EQ(widget->geometry(), pixelRect(row.twips));
+        if (row.kind == Kind::Label || row.kind == Kind::Button) {
+            EXPECT_EQ(widget->font(), windowFont(row.font));
+        }
+        if (const auto* label = dynamic_cast<const LabelWidget*>(widget)) {
+            EXPECT_EQ(label->text(), qName(row.caption));
+            EXPECT_EQ(label->tag(), "");
+        }
+        if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
+            EXPECT_EQ(button->text(), qName(row.caption));
+        }
+        EXPECT_EQ(widget->focusPolicy() != Qt::NoFocus, row.tabIndex >= 0);
     }
-    EXPECT_TRUE(w.text("Label2").endsWith(QStringLiteral(" - официальный сайт эмулятора")));
-    EXPECT_TRUE(w.text("Label2").contains(QStringLiteral(".example")));
-    EXPECT_EQ(w.find<QPushButton>("Command1")->text(), "Play");
-    EXPECT_EQ(w.find<QPushButton>("Command2")->text(), QStringLiteral("Забрать"));
-    w.window.show();
-    for (int slot = 1; slot <= 5; ++slot) {
-        const auto name = QStringLiteral("Short%1").arg(slot).toLatin1();
-        EXPECT_TRUE(w.image(name.constData())->isVisible()) << name.constData();
-        EXPECT_TRUE(w.label(("NumCard" + std::to_string(slot)).c_str())->tag().empty());
-    }
-    // The pick marker starts beyond the table area's right edge, clipped away.
-    const QWidget* frame = w.find("Frame1");
-    EXPECT_GE(w.image("ImagePick")->x(), frame->width());
-    EXPECT_EQ(w.image("ImagePick")->left(), 4920.0f);
 }
 
 TEST(Form1Layout, FixedSizeWithCloseBoxOnlyAndFocusOnPlay) {
@@ -41,7 +49,6 @@ TEST(Form1Layout, FixedSizeWithCloseBoxOnlyAndFocusOnPlay) {
     w.window.show();
     w.window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window));
-    EXPECT_EQ(w.window.size(), QSize(338, 333));
     EXPECT_EQ(w.window.minimumSize(), w.window.maximumSize());
     const Qt::WindowFlags flags = w.window.windowFlags();
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
@@ -49,84 +56,30 @@ TEST(Form1Layout, FixedSizeWithCloseBoxOnlyAndFocusOnPlay) {
     EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(QApplication::focusWidget(), w.find("Command1"));
     EXPECT_EQ(w.find("Command1")->nextInFocusChain(), w.find("Command2"));
-    for (const char* name : {"LabelCredit", "Label1", "Short2", "Card1"}) {
-        EXPECT_EQ(w.find(name)->focusPolicy(), Qt::NoFocus) << name;
+    for (int slot = 1; slot <= 5; ++slot) {
+        EXPECT_TRUE(w.image(game::design::slotName("Short", slot).c_str())->isVisible()) << slot;
     }
 }
 
-TEST(Form1Layout, EveryControlStandsAtItsTwips) {
+TEST(Form1Layout, StackingFollowsTheTable) {
     ScriptedWindow w;
-    const struct {
-        const char* name;
-        const char* parent;
-        int left, top, width, height;
-    } controls[] = {
-        {"Image1", "Form1", 120, 60, 4800, 330},
-        {"LabelTotalBet", "Form1", 480, 120, 1215, 375},
-        {"LabelTotalWin", "Form1", 2070, 120, 1215, 375},
-        {"LabelCredit", "Form1", 3510, 120, 1215, 375},
-        {"Frame1", "Form1", 120, 360, 4815, 3375},
-        {"Image2", "Frame1", 0, 0, 4800, 3285},
-        {"LabelStep", "Frame1", 1820, 260, 1215, 375},
-        {"LabelDouble", "Frame1", 3240, 2920, 1215, 255},
-        {"ImageDealer", "Frame1", 480, 1650, 555, 210},
-        {"ImagePick", "Frame1", 4920, 1650, 540, 210},
-        {"Label3", "Frame1", 1290, 2070, 615, 255},
-        {"Label4", "Frame1", 0, 3120, 3015, 255},
-        {"Card1", "Frame1", 370, 555, 765, 1170},
-        {"Card2", "Frame1", 1220, 555, 765, 1170},
-        {"Card3", "Frame1", 2060, 555, 765, 1170},
-        {"Card4", "Frame1", 2900, 555, 765, 1170},
-        {"Card5", "Frame1", 3740, 555, 765, 1170},
-        {"NumCard1", "Frame1", 390, 555, 375, 375},
-        {"NumCard2", "Frame1", 1230, 555, 375, 375},
-        {"NumCard3", "Frame1", 2070, 555, 375, 375},
-        {"NumCard4", "Frame1", 2910, 555, 375, 375},
-        {"NumCard5", "Frame1", 3750, 555, 375, 375},
-        {"Short1", "Frame1", 380, 555, 765, 1170},
-        {"Short2", "Frame1", 1215, 555, 765, 1170},
-        {"Short3", "Frame1", 2055, 555, 765, 1170},
-        {"Short4", "Frame1", 2895, 555, 765, 1170},
-        {"Short5", "Frame1", 3735, 555, 765, 1170},
-        {"Label1", "Form1", 120, 3840, 2655, 855},
-        {"Command2", "Form1", 2880, 3840, 735, 855},
-        {"Command1", "Form1", 3720, 3840, 1215, 855},
-        {"Label2", "Form1", 120, 4725, 4815, 255},
-        {"ImageCardChervu", "Form1", 120, 5400, 765, 1170},
-        {"ImageCardPic", "Form1", 960, 5400, 765, 1170},
-        {"ImageCardBub", "Form1", 1800, 5400, 765, 1170},
-        {"ImageCardKrest", "Form1", 2640, 5400, 780, 1170},
-    };
-    for (const auto& c : controls) {
-        const QWidget* widget = w.find(c.name);
-        ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->parentWidget()->objectName(), c.parent) << c.name;
-        EXPECT_EQ(widget->geometry(), twipRect(c.left, c.top, c.width, c.height)) << c.name;
-    }
-}
-
-QStringList frontToBack(const QWidget* container) {
-    QStringList names;
-    for (const QObject* child : container->children()) {
-        if (child->isWidgetType()) {
-            names.prepend(child->objectName());
+    for (const char* container : {"Form1", "Frame1"}) {
+        QStringList designed;
+        for (const Control& row : game::design::form1()) {
+            if (row.parent == container) {
+                designed.append(qName(row.name));
+            }
         }
+        const QWidget* widget =
+            container == std::string_view("Form1") ? &w.window : w.find(container);
+        QStringList frontToBack;
+        for (const QObject* child : widget->children()) {
+            if (child->isWidgetType()) {
+                frontToBack.prepend(child->objectName());
+            }
+        }
+        EXPECT_EQ(frontToBack, designed) << container;
     }
-    return names;
-}
-
-TEST(Form1Layout, StackingOrderFrontToBack) {
-    ScriptedWindow w;
-    EXPECT_EQ(frontToBack(&w.window),
-              QStringList({"Command2", "Command1", "Frame1", "Label2", "Label1", "ImageCardKrest",
-                           "ImageCardBub", "ImageCardPic", "ImageCardChervu", "LabelTotalBet",
-                           "LabelTotalWin", "LabelCredit", "Image1"}));
-    EXPECT_EQ(
-        frontToBack(w.find("Frame1")),
-        QStringList({"Label4",   "Label3",   "LabelDouble", "ImageDealer", "ImagePick", "Short1",
-                     "Short5",   "Short4",   "Short3",      "Short2",      "NumCard5",  "NumCard4",
-                     "NumCard3", "NumCard2", "NumCard1",    "Card5",       "Card4",     "Card3",
-                     "Card2",    "Card1",    "LabelStep",   "Image2"}));
 }
 
 TEST(Form1Layout, ABackHidesItsSlotUntilHidden) {
@@ -134,10 +87,9 @@ TEST(Form1Layout, ABackHidesItsSlotUntilHidden) {
     w.window.show();
     QWidget* frame = w.find("Frame1");
     for (int slot = 1; slot <= 5; ++slot) {
-        const auto n = std::to_string(slot);
-        ImageWidget* back = w.image(("Short" + n).c_str());
-        const QWidget* rank = w.find(("NumCard" + n).c_str());
-        const QWidget* card = w.find(("Card" + n).c_str());
+        ImageWidget* back = w.image(game::design::slotName("Short", slot).c_str());
+        const QWidget* rank = w.find(game::design::slotName("NumCard", slot).c_str());
+        const QWidget* card = w.find(game::design::slotName("Card", slot).c_str());
         const QPoint onRank = rank->geometry().center();
         const QPoint onCentre = back->geometry().center();
         EXPECT_EQ(frame->childAt(onRank), back) << slot;
@@ -148,25 +100,14 @@ TEST(Form1Layout, ABackHidesItsSlotUntilHidden) {
     }
 }
 
-TEST(Form1Layout, TemplatesAndParkedMarkerAreNeverInSight) {
+TEST(Form1Layout, TheParkedMarkerIsClippedAwayAndReadsBackAsWritten) {
     ScriptedWindow w;
-    const QRect client = w.window.rect();
-    for (const char* name : {"ImageCardChervu", "ImageCardPic", "ImageCardBub", "ImageCardKrest"}) {
-        EXPECT_FALSE(client.intersects(w.find(name)->geometry())) << name;
-    }
     const QRect frame = w.find("Frame1")->rect();
     ImageWidget* pick = w.image("ImagePick");
-    for (float parked : {4920.0f, 5000.0f}) {
+    for (float parked : {pick->left(), game::DoubleUp::kParkedPickLeft}) {
         pick->setLeft(parked);
         EXPECT_FALSE(frame.intersects(pick->geometry())) << parked;
-        EXPECT_EQ(pick->left(), parked) << "the left edge reads back as written";
-    }
-    // At each pick position the marker stands centred beneath its card.
-    for (int slot = 2; slot <= 5; ++slot) {
-        pick->setLeft(game::DoubleUp::pickMarkerLeft(slot));
-        const QRect card = w.find(("Card" + std::to_string(slot)).c_str())->geometry();
-        EXPECT_NEAR(pick->geometry().center().x(), card.center().x(), 1) << slot;
-        EXPECT_TRUE(frame.contains(pick->geometry())) << slot;
+        EXPECT_EQ(pick->left(), parked);
     }
 }
 

@@ -6,51 +6,45 @@
 #include <QString>
 #include <QtGlobal>
 
-#include <array>
 #include <mutex>
 
 namespace ui {
 namespace {
 
-struct BundledFile {
-    const char* resource;
-    const char* family;
-};
+// The face the desktop's user-interface font is taken from.
+constexpr std::string_view kUiFace = "Arial";
 
-constexpr std::array<BundledFile, 5> bundledFiles{{
-    {":/vantrello/fonts/VantrelloSans-Regular.ttf", "Vantrello Sans"},
-    {":/vantrello/fonts/VantrelloSans-Bold.ttf", "Vantrello Sans"},
-    {":/vantrello/fonts/VantrelloSerif-Bold.ttf", "Vantrello Serif"},
-    {":/vantrello/fonts/VantrelloComic-Bold.otf", "Vantrello Comic"},
-    {":/vantrello/fonts/VantrelloHeavy-Black.otf", "Vantrello Heavy"},
-}};
-
-struct FaceChoice {
-    const char* family;
-    QFont::Weight weight;
-};
-
-// The families are the embedded files' own: they are renamed at build time, so no installed font
-// carries them and a request can only resolve to the embedded data. Faces bundled in one weight
-// only keep that weight whatever is asked, so a request never falls through to another family's
-// file or to a synthesised weight.
-FaceChoice choose(FontFace face, bool bold) {
-    switch (face) {
-    case FontFace::Arial:
-    case FontFace::Default:
-        return {"Vantrello Sans", bold ? QFont::Bold : QFont::Normal};
-    case FontFace::ArialBlack:
-        return {"Vantrello Heavy", QFont::Black};
-    case FontFace::TimesNewRoman:
-        return {"Vantrello Serif", QFont::Bold};
-    case FontFace::ComicSansMS:
-        return {"Vantrello Comic", QFont::Bold};
-    }
-    Q_UNREACHABLE();
-    return {"Vantrello Sans", QFont::Normal};
+QString qString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace
+
+QFont::Weight styleWeight(std::string_view style) {
+    if (style == "Black") {
+        return QFont::Black;
+    }
+    return style == "Bold" ? QFont::Bold : QFont::Normal;
+}
+
+const fonts::EmbeddedFace& embeddedFace(const game::design::Font& font) {
+    const std::string_view face = font.face.empty() ? kUiFace : font.face;
+    const fonts::EmbeddedFace* chosen = nullptr;
+    for (const fonts::EmbeddedFace& candidate : fonts::kEmbeddedFaces) {
+        if (candidate.standsFor != face) {
+            continue;
+        }
+        const bool better = chosen == nullptr ||
+                            (font.bold ? styleWeight(candidate.style) > styleWeight(chosen->style)
+                                       : styleWeight(candidate.style) < styleWeight(chosen->style));
+        if (better) {
+            chosen = &candidate;
+        }
+    }
+    // Every face the design names is embedded; the window tests walk the design to prove it.
+    Q_ASSERT_X(chosen != nullptr, "ui::embeddedFace", face.data());
+    return chosen != nullptr ? *chosen : fonts::kEmbeddedFaces[0];
+}
 
 void loadBundledFonts() {
     if (qGuiApp == nullptr) {
@@ -64,14 +58,13 @@ void loadBundledFonts() {
     if (fontsRegistered) {
         return;
     }
-    for (const BundledFile& file : bundledFiles) {
-        const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(file.resource));
+    for (const fonts::EmbeddedFace& face : fonts::kEmbeddedFaces) {
+        const QString resource = qString(face.resource);
+        const int id = QFontDatabase::addApplicationFont(resource);
         if (id == -1) {
-            qWarning("ui::loadBundledFonts: cannot register %s", file.resource);
-        } else if (!QFontDatabase::applicationFontFamilies(id).contains(
-                       QString::fromLatin1(file.family))) {
-            qWarning("ui::loadBundledFonts: %s does not provide the family %s", file.resource,
-                     file.family);
+            qWarning("ui::loadBundledFonts: cannot register %s", qPrintable(resource));
+        } else if (!QFontDatabase::applicationFontFamilies(id).contains(qString(face.family))) {
+            qWarning("ui::loadBundledFonts: %s does not provide its family", qPrintable(resource));
         }
     }
     fontsRegistered = true;
@@ -83,12 +76,12 @@ void loadBundledFonts() {
     });
 }
 
-QFont windowFont(FontFace face, int pixelSize, bool bold) {
-    const FaceChoice choice = choose(face, bold);
-    QFont font(QString::fromLatin1(choice.family));
-    font.setWeight(choice.weight);
+QFont windowFont(const game::design::Font& design) {
+    const fonts::EmbeddedFace& face = embeddedFace(design);
+    QFont font(qString(face.family));
+    font.setWeight(styleWeight(face.style));
     font.setItalic(false);
-    font.setPixelSize(pixelSize);
+    font.setPixelSize(design.pixelSize());
     font.setHintingPreference(QFont::PreferVerticalHinting);
     // Grey-scale antialiasing: the window is drawn over pictures, where coloured fringes show.
     // Font merging stays on: every face covers the characters its controls show, and merging is

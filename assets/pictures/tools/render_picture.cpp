@@ -1,89 +1,109 @@
-// Build-time tool: renders one picture from its SVG sources to an opaque 24-bit PNG.
+// Build-time tool: renders one of the game's pictures from its SVG sources to an opaque
+// 24-bit PNG of the picture's size in the game's picture catalogue.
 //
-//   render_picture --size WxH --output out.png layout.svg [part.svg ...]
+//   render_picture --picture NAME --output out.png layout.svg [part.svg ...]
+//   render_picture --check-catalogue NAME...
 //
-// The picture is the top-left WxH of the layout's canvas (picture_renderer.h says how the
-// layout is drawn). Any problem with the sources ends the tool with a message and exit code
-// 1, so the build stops.
+// The picture is the top-left corner of the layout's canvas (picture_renderer.h says how the
+// layout is drawn). The second form fails unless the names are exactly the catalogue's, so
+// the build's list of pictures cannot drift from it. Any problem ends the tool with a message
+// and exit code 1, so the build stops.
 
 #include "assets/pictures/tools/picture_renderer.h"
+#include "game/pictures.h"
 
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QImage>
-#include <QStringList>
+#include <QSet>
 
 #include <cstdio>
-#include <optional>
 
 namespace {
-
-struct Options {
-    QSize size;
-    QString output;
-    QString layout;
-    QStringList parts;
-};
-
-std::optional<Options> parseOptions(const QStringList& arguments) {
-    Options options;
-    QStringList sources;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments.at(i);
-        if (argument == QStringLiteral("--size") && i + 1 < arguments.size()) {
-            const QStringList parts = arguments.at(++i).split(QLatin1Char('x'));
-            if (parts.size() == 2) {
-                options.size = QSize(parts.at(0).toInt(), parts.at(1).toInt());
-            }
-        } else if (argument == QStringLiteral("--output") && i + 1 < arguments.size()) {
-            options.output = arguments.at(++i);
-        } else {
-            sources.append(argument);
-        }
-    }
-    if (options.size.isEmpty() || options.output.isEmpty() || sources.isEmpty()) {
-        return std::nullopt;
-    }
-    options.layout = sources.takeFirst();
-    options.parts = sources;
-    return options;
-}
 
 int fail(const QString& message) {
     std::fprintf(stderr, "render_picture: %s\n", qPrintable(message));
     return 1;
 }
 
-} // namespace
+int checkCatalogue(const QStringList& names) {
+    QSet<QString> catalogue;
+    for (const game::PictureInfo& info : game::kPictures) {
+        catalogue.insert(QString::fromLatin1(info.name.data(), qsizetype(info.name.size())));
+    }
+    const QSet<QString> given(names.begin(), names.end());
+    if (given == catalogue && given.size() == names.size()) {
+        return 0;
+    }
+    QStringList missing = (catalogue - given).values();
+    QStringList unknown = (given - catalogue).values();
+    missing.sort();
+    unknown.sort();
+    return fail(QStringLiteral("the build renders %1 but the catalogue (game/pictures.h) lists "
+                               "%2; not rendered: [%3], not in the catalogue: [%4]")
+                    .arg(names.join(u' '), QStringList(catalogue.values()).join(u' '),
+                         missing.join(u' '), unknown.join(u' ')));
+}
 
-int main(int argc, char** argv) {
-    // Drawing into a QImage needs no application object and no display; the lettering is
-    // pixel glyphs, so no fonts are involved either.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+int render(const QString& name, const QString& output, QStringList sources) {
+    const game::PictureInfo* info = game::findPicture(name.toStdString());
+    if (info == nullptr) {
+        return fail(
+            QStringLiteral("%1 is not in the picture catalogue (game/pictures.h)").arg(name));
     }
-    const std::optional<Options> options = parseOptions(arguments);
-    if (!options) {
-        return fail(QStringLiteral(
-            "usage: render_picture --size WxH --output out.png layout.svg [part.svg ...]"));
-    }
-    const picture_tool::RenderResult result =
-        picture_tool::renderPicture(options->layout, options->parts);
+    const QString layout = sources.takeFirst();
+    const picture_tool::RenderResult result = picture_tool::renderPicture(layout, sources);
     if (result.image.isNull()) {
         return fail(result.error);
     }
-    if (options->size.width() > result.image.width() ||
-        options->size.height() > result.image.height()) {
+    const QSize size(info->width, info->height);
+    if (size.width() > result.image.width() || size.height() > result.image.height()) {
         return fail(QStringLiteral("%1: the canvas is %2x%3, smaller than the picture's %4x%5")
-                        .arg(options->layout)
+                        .arg(layout)
                         .arg(result.image.width())
                         .arg(result.image.height())
-                        .arg(options->size.width())
-                        .arg(options->size.height()));
+                        .arg(size.width())
+                        .arg(size.height()));
     }
-    const QImage picture = result.image.copy(QRect(QPoint(0, 0), options->size))
-                               .convertToFormat(QImage::Format_RGB888);
-    if (!picture.save(options->output, "PNG")) {
-        return fail(QStringLiteral("cannot write %1").arg(options->output));
+    const QImage picture =
+        result.image.copy(QRect(QPoint(0, 0), size)).convertToFormat(QImage::Format_RGB888);
+    if (!picture.save(output, "PNG")) {
+        return fail(QStringLiteral("cannot write %1").arg(output));
     }
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Drawing into a QImage needs no display; the lettering is pixel glyphs, so no fonts are
+    // involved either.
+    const QCoreApplication application(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Renders one of the game's pictures from its SVG sources."));
+    parser.addHelpOption();
+    const QCommandLineOption picture(QStringLiteral("picture"),
+                                     QStringLiteral("The picture's name in the catalogue."),
+                                     QStringLiteral("name"));
+    const QCommandLineOption output(
+        QStringLiteral("output"), QStringLiteral("The PNG file to write."), QStringLiteral("file"));
+    const QCommandLineOption check(
+        QStringLiteral("check-catalogue"),
+        QStringLiteral("Check that the names given are exactly the catalogue's pictures."));
+    parser.addOptions({picture, output, check});
+    parser.addPositionalArgument(QStringLiteral("sources"),
+                                 QStringLiteral("The layout SVG, then its parts (or, with "
+                                                "--check-catalogue, the picture names)."),
+                                 QStringLiteral("layout.svg [part.svg...]"));
+    parser.process(application);
+
+    const QStringList positional = parser.positionalArguments();
+    if (parser.isSet(check)) {
+        return checkCatalogue(positional);
+    }
+    if (!parser.isSet(picture) || !parser.isSet(output) || positional.isEmpty()) {
+        return fail(QStringLiteral("give --picture, --output and a layout; see --help"));
+    }
+    return render(parser.value(picture), parser.value(output), positional);
 }

@@ -1,8 +1,9 @@
-// Registers the embedded faces and draws text in every window face and weight, as the window
-// does. Run under strace by check_no_font_file_opened.cmake, which fails if any font file is
+// Registers the embedded faces and draws everything the window writes in each of them, as the
+// window does. Run under strace by check_no_font_file_opened.cmake, which fails if any font file is
 // opened. Exits non-zero if a face resolves to a family other than the embedded one or draws
 // nothing, so the trace cannot pass for a run that drew no text.
 
+#include "tests/ui/fonts/window_texts.h"
 #include "ui/fonts/window_fonts.h"
 
 #include <QColor>
@@ -18,21 +19,18 @@
 
 namespace {
 
-struct Face {
-    ui::FontFace face;
-    const char* family;
-    const char* text; // UTF-8: what the window shows in this face
-};
+using window_texts::qString;
 
-constexpr const char* words = "Жмите Play, Забрать 0123456789 -99999";
-
-const Face faces[] = {
-    {ui::FontFace::Default, "Vantrello Sans", words},
-    {ui::FontFace::Arial, "Vantrello Sans", words},
-    {ui::FontFace::ArialBlack, "Vantrello Heavy", words},
-    {ui::FontFace::TimesNewRoman, "Vantrello Serif", "2 3 4 5 6 7 8 9 10 J Q K A"},
-    {ui::FontFace::ComicSansMS, "Vantrello Comic", "2000000 -5"},
-};
+// Everything the window writes in a face.
+QString textIn(const ui::fonts::EmbeddedFace& face) {
+    QString text;
+    for (const game::design::Control& c : game::design::form1()) {
+        if (c.font.pixelSize() > 0 && &ui::embeddedFace(c.font) == &face) {
+            text += window_texts::shownIn(c).join(QLatin1Char(' ')) + QLatin1Char(' ');
+        }
+    }
+    return text;
+}
 
 bool hasInk(const QImage& image) {
     for (int y = 0; y < image.height(); ++y) {
@@ -55,25 +53,25 @@ int main(int argc, char** argv) {
     ui::loadBundledFonts();
 
     int failures = 0;
-    for (const Face& face : faces) {
-        for (const bool bold : {false, true}) {
-            const QFont font = ui::windowFont(face.face, 19, bold);
-            const QString family = QFontInfo(font).family();
-            QImage image(600, 40, QImage::Format_RGB32);
-            image.fill(Qt::white);
-            QPainter painter(&image);
-            painter.setPen(Qt::black);
-            painter.setFont(font);
-            painter.drawText(4, 28, QString::fromUtf8(face.text));
-            painter.end();
-            if (family != QLatin1String(face.family)) {
-                std::fprintf(stderr, "%s resolved to %s\n", face.family, qPrintable(family));
-                ++failures;
-            }
-            if (!hasInk(image)) {
-                std::fprintf(stderr, "%s drew nothing\n", face.family);
-                ++failures;
-            }
+    for (const ui::fonts::EmbeddedFace& face : ui::fonts::kEmbeddedFaces) {
+        const QString text = textIn(face);
+        const QFont font =
+            ui::windowFont({face.standsFor, 14.25, ui::styleWeight(face.style) > QFont::Normal});
+        const QString family = QFontInfo(font).family();
+        QImage image(2400, 40, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setPen(Qt::black);
+        painter.setFont(font);
+        painter.drawText(4, 28, text);
+        painter.end();
+        if (family != qString(face.family)) {
+            std::fprintf(stderr, "%s resolved to %s\n", face.resource.data(), qPrintable(family));
+            ++failures;
+        }
+        if (text.trimmed().isEmpty() || !hasInk(image)) {
+            std::fprintf(stderr, "%s drew nothing\n", face.resource.data());
+            ++failures;
         }
     }
     std::printf("drew every face, %d failure(s)\n", failures);

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QFontDatabase>
+#include <QMap>
 #include <QRawFont>
 #include <QSet>
 #include <QString>
@@ -18,33 +19,25 @@
 
 namespace {
 
-struct EmbeddedFile {
-    const char* name;
-    const char* resource;
-    const char* family;
-    const char* style;
-};
+using ui::fonts::EmbeddedFace;
+using ui::fonts::kEmbeddedFaces;
 
-const EmbeddedFile embeddedFiles[] = {
-    {"SansRegular", ":/vantrello/fonts/VantrelloSans-Regular.ttf", "Vantrello Sans", "Regular"},
-    {"SansBold", ":/vantrello/fonts/VantrelloSans-Bold.ttf", "Vantrello Sans", "Bold"},
-    {"SerifBold", ":/vantrello/fonts/VantrelloSerif-Bold.ttf", "Vantrello Serif", "Bold"},
-    {"ComicBold", ":/vantrello/fonts/VantrelloComic-Bold.otf", "Vantrello Comic", "Bold"},
-    {"HeavyBlack", ":/vantrello/fonts/VantrelloHeavy-Black.otf", "Vantrello Heavy", "Black"},
-};
-
-void PrintTo(const EmbeddedFile& file, std::ostream* out) {
-    *out << file.resource;
+QString qString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-class EmbeddedFontFile : public testing::TestWithParam<EmbeddedFile> {
+std::string testName(const EmbeddedFace& face) {
+    return qString(face.family).remove(QLatin1Char(' ')).toStdString() + std::string(face.style);
+}
+
+class EmbeddedFontFile : public testing::TestWithParam<EmbeddedFace> {
   protected:
     void SetUp() override { ui::loadBundledFonts(); }
 };
 
 TEST_P(EmbeddedFontFile, IsLinkedIntoTheProgramAndRegistered) {
-    const EmbeddedFile& file = GetParam();
-    QFile resource(QString::fromLatin1(file.resource));
+    const EmbeddedFace& file = GetParam();
+    QFile resource(qString(file.resource));
     ASSERT_TRUE(resource.open(QIODevice::ReadOnly)) << file.resource << " is not in the program";
     const QByteArray data = resource.readAll();
     ASSERT_GT(data.size(), 1000);
@@ -53,14 +46,14 @@ TEST_P(EmbeddedFontFile, IsLinkedIntoTheProgramAndRegistered) {
     ASSERT_TRUE(raw.isValid()) << file.resource << " is not a usable font";
     EXPECT_EQ(raw.familyName().toStdString(), file.family);
     EXPECT_EQ(raw.styleName().toStdString(), file.style);
-    EXPECT_TRUE(QFontDatabase::families().contains(QString::fromLatin1(file.family)));
+    EXPECT_TRUE(QFontDatabase::families().contains(qString(file.family)));
 }
 
 TEST_P(EmbeddedFontFile, BringsItsOwnFamilyOnly) {
     // Registered by itself, the file brings the game's family and no other name (such as that of
     // the font it was made from), which an installed font could also carry.
-    const EmbeddedFile& file = GetParam();
-    QFile resource(QString::fromLatin1(file.resource));
+    const EmbeddedFace& file = GetParam();
+    QFile resource(qString(file.resource));
     ASSERT_TRUE(resource.open(QIODevice::ReadOnly));
     const int id = QFontDatabase::addApplicationFontFromData(resource.readAll());
     ASSERT_NE(id, -1);
@@ -69,53 +62,35 @@ TEST_P(EmbeddedFontFile, BringsItsOwnFamilyOnly) {
     EXPECT_EQ(families.join(u", ").toStdString(), file.family);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllFiles, EmbeddedFontFile, testing::ValuesIn(embeddedFiles),
-                         [](const testing::TestParamInfo<EmbeddedFile>& info) {
-                             return std::string(info.param.name);
+INSTANTIATE_TEST_SUITE_P(AllFiles, EmbeddedFontFile, testing::ValuesIn(kEmbeddedFaces),
+                         [](const testing::TestParamInfo<EmbeddedFace>& info) {
+                             return testName(info.param);
                          });
-
-struct EmbeddedFamily {
-    const char* family;
-    QStringList styles;
-};
-
-void PrintTo(const EmbeddedFamily& family, std::ostream* out) {
-    *out << family.family;
-}
-
-class EmbeddedFontFamily : public testing::TestWithParam<EmbeddedFamily> {
-  protected:
-    void SetUp() override { ui::loadBundledFonts(); }
-};
 
 // A font installed under the same family would add its styles, and could be picked instead of
 // the embedded face.
-TEST_P(EmbeddedFontFamily, HoldsTheEmbeddedStylesOnly) {
-    const EmbeddedFamily& family = GetParam();
-    QStringList styles = QFontDatabase::styles(QString::fromLatin1(family.family));
-    styles.sort();
-    QStringList expected = family.styles;
-    expected.sort();
-    EXPECT_EQ(styles.join(u", ").toStdString(), expected.join(u", ").toStdString())
-        << family.family;
+TEST(EmbeddedFontFamily, HoldsTheEmbeddedStylesOnly) {
+    ui::loadBundledFonts();
+    QMap<QString, QStringList> embedded;
+    for (const EmbeddedFace& face : kEmbeddedFaces) {
+        embedded[qString(face.family)].append(qString(face.style));
+    }
+    for (const QString& family : embedded.keys()) {
+        QStringList expected = embedded.value(family);
+        QStringList styles = QFontDatabase::styles(family);
+        styles.sort();
+        expected.sort();
+        EXPECT_EQ(styles.join(u", ").toStdString(), expected.join(u", ").toStdString())
+            << family.toStdString();
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    AllFamilies, EmbeddedFontFamily,
-    testing::Values(EmbeddedFamily{"Vantrello Sans", {"Regular", "Bold"}},
-                    EmbeddedFamily{"Vantrello Serif", {"Bold"}},
-                    EmbeddedFamily{"Vantrello Comic", {"Bold"}},
-                    EmbeddedFamily{"Vantrello Heavy", {"Black"}}),
-    [](const testing::TestParamInfo<EmbeddedFamily>& info) {
-        return QString::fromLatin1(info.param.family).remove(QLatin1Char(' ')).toStdString();
-    });
 
 TEST(LoadBundledFonts, RegistersNothingTwice) {
     ui::loadBundledFonts();
     // Application font ids are slots that a removed font frees for the next one. A probe font
     // takes the first free slot; were the second call to register the files again, they would
     // take that slot first and the probe would land elsewhere.
-    QFile probe(QStringLiteral(":/vantrello/fonts/VantrelloComic-Bold.otf"));
+    QFile probe(qString(kEmbeddedFaces[0].resource));
     ASSERT_TRUE(probe.open(QIODevice::ReadOnly));
     const QByteArray probeData = probe.readAll();
 
@@ -139,9 +114,10 @@ TEST(LoadBundledFonts, EmbeddedFacesAreAllThereIsWithoutSystemFonts) {
     }
     ui::loadBundledFonts();
     // Qt always lists its three generic family names; they carry no font file of their own.
-    const QSet<QString> allowed{"Vantrello Sans",  "Vantrello Serif", "Vantrello Comic",
-                                "Vantrello Heavy", "Sans Serif",      "Serif",
-                                "Monospace"};
+    QSet<QString> allowed{"Sans Serif", "Serif", "Monospace"};
+    for (const EmbeddedFace& face : kEmbeddedFaces) {
+        allowed.insert(qString(face.family));
+    }
     for (const QString& family : QFontDatabase::families()) {
         EXPECT_TRUE(allowed.contains(family)) << "system family visible: " << family.toStdString();
     }

@@ -2,6 +2,8 @@
 // derived from it are the game's own, the copyright and licence notices and every other name are
 // kept, and glyphs and metrics are untouched, so text looks exactly as with the original face.
 
+#include "ui/fonts/font_catalogue.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QList>
@@ -19,42 +21,22 @@
 
 namespace {
 
-struct RenamedFile {
-    const char* alias;
-    const char* family;
-    const char* style;
-    const char* fullName;
-    const char* postscriptName;
-};
+using ui::fonts::EmbeddedFace;
 
-const RenamedFile renamedFiles[] = {
-    {"VantrelloSans-Regular.ttf", "Vantrello Sans", "Regular", "Vantrello Sans",
-     "VantrelloSans-Regular"},
-    {"VantrelloSans-Bold.ttf", "Vantrello Sans", "Bold", "Vantrello Sans Bold",
-     "VantrelloSans-Bold"},
-    {"VantrelloSerif-Bold.ttf", "Vantrello Serif", "Bold", "Vantrello Serif Bold",
-     "VantrelloSerif-Bold"},
-    {"VantrelloComic-Bold.otf", "Vantrello Comic", "Bold", "Vantrello Comic Bold",
-     "VantrelloComic-Bold"},
-    {"VantrelloHeavy-Black.otf", "Vantrello Heavy", "Black", "Vantrello Heavy Black",
-     "VantrelloHeavy-Black"},
-};
-
-void PrintTo(const RenamedFile& file, std::ostream* out) {
-    *out << file.alias;
+QString qString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The Debian file each embedded file is made from: "alias=path|alias=path|...".
-QString debianSource(const char* alias) {
-    const QStringList entries =
-        QString::fromUtf8(EMBEDDED_FONT_SOURCES).split(QLatin1Char('|'), Qt::SkipEmptyParts);
-    const QString prefix = QString::fromLatin1(alias) + QLatin1Char('=');
-    for (const QString& entry : entries) {
-        if (entry.startsWith(prefix)) {
-            return entry.mid(prefix.size());
-        }
-    }
-    return {};
+// The names a renamed file carries: "Vantrello Sans Bold", and "VantrelloSans-Bold" for
+// PostScript; a Regular face's full name is its family alone.
+std::string fullName(const EmbeddedFace& face) {
+    return std::string(face.family) +
+           (face.style == "Regular" ? std::string() : " " + std::string(face.style));
+}
+
+std::string postscriptName(const EmbeddedFace& face) {
+    return qString(face.family).remove(QLatin1Char(' ')).toStdString() + "-" +
+           std::string(face.style);
 }
 
 QByteArray readAll(const QString& path) {
@@ -115,24 +97,21 @@ std::string describe(const NameRecord& record) {
 // The names the renaming rewrites or drops; every other record must stay as it was.
 const QSet<quint16> renamedIds{1, 2, 3, 4, 6, 16, 17, 18, 20, 21, 22, 25};
 
-class RenamedFontFile : public testing::TestWithParam<RenamedFile> {
+class RenamedFontFile : public testing::TestWithParam<EmbeddedFace> {
   protected:
     void SetUp() override {
-        const RenamedFile& file = GetParam();
-        const QString source = debianSource(file.alias);
-        ASSERT_FALSE(source.isEmpty()) << "no Debian file recorded for " << file.alias;
-        debian = QRawFont(readAll(source), 64);
-        embedded = QRawFont(
-            readAll(QStringLiteral(":/vantrello/fonts/") + QString::fromLatin1(file.alias)), 64);
-        ASSERT_TRUE(debian.isValid()) << source.toStdString();
-        ASSERT_TRUE(embedded.isValid()) << file.alias;
+        const EmbeddedFace& file = GetParam();
+        debian = QRawFont(readAll(qString(file.original)), 64);
+        embedded = QRawFont(readAll(qString(file.resource)), 64);
+        ASSERT_TRUE(debian.isValid()) << file.original;
+        ASSERT_TRUE(embedded.isValid()) << file.resource;
     }
     QRawFont debian;
     QRawFont embedded;
 };
 
 TEST_P(RenamedFontFile, NamesTheGameFamilyOnly) {
-    const RenamedFile& file = GetParam();
+    const EmbeddedFace& file = GetParam();
     const QString debianFamily = debian.familyName();
     const QList<NameRecord> records = nameRecords(embedded.fontTable("name"));
     ASSERT_FALSE(records.isEmpty());
@@ -150,17 +129,17 @@ TEST_P(RenamedFontFile, NamesTheGameFamilyOnly) {
             break;
         case 2:
             // The legacy subfamily: the style, or "Regular" for one beyond Regular, Bold, Italic.
-            EXPECT_TRUE(text == QLatin1String(file.style) || text == QLatin1String("Regular"))
+            EXPECT_TRUE(text == qString(file.style) || text == QLatin1String("Regular"))
                 << describe(record);
             break;
         case 4:
-            EXPECT_EQ(text.toStdString(), file.fullName) << describe(record);
+            EXPECT_EQ(text.toStdString(), fullName(file)) << describe(record);
             break;
         case 6:
-            EXPECT_EQ(text.toStdString(), file.postscriptName) << describe(record);
+            EXPECT_EQ(text.toStdString(), postscriptName(file)) << describe(record);
             break;
         case 3:
-            EXPECT_TRUE(text.endsWith(QString::fromLatin1(file.postscriptName)))
+            EXPECT_TRUE(text.endsWith(QString::fromStdString(postscriptName(file))))
                 << describe(record);
             break;
         default:
@@ -228,12 +207,9 @@ TEST_P(RenamedFontFile, DrawsLikeTheDebianFile) {
     EXPECT_EQ(differing, 0) << "glyph outlines differ";
 }
 
-INSTANTIATE_TEST_SUITE_P(AllFiles, RenamedFontFile, testing::ValuesIn(renamedFiles),
-                         [](const testing::TestParamInfo<RenamedFile>& info) {
-                             return QString::fromLatin1(info.param.alias)
-                                 .section(QLatin1Char('.'), 0, 0)
-                                 .remove(QLatin1Char('-'))
-                                 .toStdString();
+INSTANTIATE_TEST_SUITE_P(AllFiles, RenamedFontFile, testing::ValuesIn(ui::fonts::kEmbeddedFaces),
+                         [](const testing::TestParamInfo<EmbeddedFace>& info) {
+                             return qString(postscriptName(info.param)).remove(u'-').toStdString();
                          });
 
 } // namespace

@@ -1,9 +1,9 @@
-// Which embedded file each window face resolves to, with which weight and rendering options, and
-// which characters each face covers by itself.
+// Which embedded file each font of the window's design resolves to, with which weight and
+// rendering options, and whether that face by itself has every character shown in it.
 
+#include "tests/ui/fonts/window_texts.h"
 #include "ui/fonts/window_fonts.h"
 
-#include <QByteArray>
 #include <QFile>
 #include <QFont>
 #include <QFontInfo>
@@ -12,153 +12,94 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-#include <string>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
-using ui::FontFace;
+using game::design::Control;
+using game::design::Font;
 
-struct FaceRequest {
-    const char* name;
-    FontFace face;
-    bool bold;
-    const char* family;
-    int weight;
-    const char* resource;
-};
+using window_texts::qString;
 
-const FaceRequest faceRequests[] = {
-    {"Arial", FontFace::Arial, false, "Vantrello Sans", QFont::Normal,
-     ":/vantrello/fonts/VantrelloSans-Regular.ttf"},
-    {"ArialBold", FontFace::Arial, true, "Vantrello Sans", QFont::Bold,
-     ":/vantrello/fonts/VantrelloSans-Bold.ttf"},
-    {"Default", FontFace::Default, false, "Vantrello Sans", QFont::Normal,
-     ":/vantrello/fonts/VantrelloSans-Regular.ttf"},
-    {"DefaultBold", FontFace::Default, true, "Vantrello Sans", QFont::Bold,
-     ":/vantrello/fonts/VantrelloSans-Bold.ttf"},
-    // The window asks a normal weight of Arial Black; the face is black by nature.
-    {"ArialBlack", FontFace::ArialBlack, false, "Vantrello Heavy", QFont::Black,
-     ":/vantrello/fonts/VantrelloHeavy-Black.otf"},
-    {"ArialBlackBold", FontFace::ArialBlack, true, "Vantrello Heavy", QFont::Black,
-     ":/vantrello/fonts/VantrelloHeavy-Black.otf"},
-    {"TimesNewRomanBold", FontFace::TimesNewRoman, true, "Vantrello Serif", QFont::Bold,
-     ":/vantrello/fonts/VantrelloSerif-Bold.ttf"},
-    {"TimesNewRomanRegularKeepsBold", FontFace::TimesNewRoman, false, "Vantrello Serif",
-     QFont::Bold, ":/vantrello/fonts/VantrelloSerif-Bold.ttf"},
-    {"ComicSansMSBold", FontFace::ComicSansMS, true, "Vantrello Comic", QFont::Bold,
-     ":/vantrello/fonts/VantrelloComic-Bold.otf"},
-    {"ComicSansMSRegularKeepsBold", FontFace::ComicSansMS, false, "Vantrello Comic", QFont::Bold,
-     ":/vantrello/fonts/VantrelloComic-Bold.otf"},
-};
-
-QRawFont embeddedRawFont(const char* resource, int pixelSize) {
-    QFile file(QString::fromLatin1(resource));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
+// Every font the window's controls name, once each.
+std::vector<Font> designFonts() {
+    std::vector<Font> fonts;
+    for (const Control& c : game::design::form1()) {
+        if (c.font.pixelSize() > 0 &&
+            std::find(fonts.begin(), fonts.end(), c.font) == fonts.end()) {
+            fonts.push_back(c.font);
+        }
     }
-    return QRawFont(file.readAll(), pixelSize);
+    return fonts;
 }
 
-void PrintTo(const FaceRequest& request, std::ostream* out) {
-    *out << request.name;
-}
-
-class WindowFontFace : public testing::TestWithParam<FaceRequest> {
+class WindowFonts : public testing::Test {
   protected:
     void SetUp() override { ui::loadBundledFonts(); }
 };
 
-TEST_P(WindowFontFace, ResolvesToTheEmbeddedFile) {
-    const FaceRequest& request = GetParam();
-    const QFont font = ui::windowFont(request.face, 11, request.bold);
-    const QFontInfo info(font);
-    EXPECT_EQ(info.family().toStdString(), request.family);
-    EXPECT_EQ(info.weight(), request.weight);
-    EXPECT_FALSE(info.italic());
-    EXPECT_EQ(info.pixelSize(), 11);
-    EXPECT_TRUE(info.exactMatch());
+TEST_F(WindowFonts, EachResolvesToItsEmbeddedFile) {
+    for (const Font& design : designFonts()) {
+        SCOPED_TRACE(std::string(design.face) + " " + std::to_string(design.points));
+        const ui::fonts::EmbeddedFace& face = ui::embeddedFace(design);
+        const QFont font = ui::windowFont(design);
+        const QFontInfo info(font);
+        EXPECT_EQ(info.family(), qString(face.family));
+        EXPECT_EQ(info.weight(), ui::styleWeight(face.style));
+        EXPECT_FALSE(info.italic());
+        EXPECT_EQ(info.pixelSize(), design.pixelSize());
+        EXPECT_TRUE(info.exactMatch());
+        EXPECT_EQ(font.hintingPreference(), QFont::PreferVerticalHinting);
+        EXPECT_TRUE(font.styleStrategy() & QFont::NoSubpixelAntialias);
+        // Merging stays on, so a character outside a face still shows instead of a box.
+        EXPECT_FALSE(font.styleStrategy() & QFont::NoFontMerging);
 
-    // The face in use carries the same font header (version, checksum, dates) as the embedded file.
-    const QRawFont used = QRawFont::fromFont(font);
-    const QRawFont embedded = embeddedRawFont(request.resource, 11);
-    ASSERT_TRUE(used.isValid());
-    ASSERT_TRUE(embedded.isValid());
-    EXPECT_EQ(used.familyName().toStdString(), request.family);
-    EXPECT_EQ(used.fontTable("head"), embedded.fontTable("head"));
-    EXPECT_EQ(used.fontTable("name"), embedded.fontTable("name"));
-}
-
-TEST_P(WindowFontFace, UsesPixelSizeVerticalHintingAndGreyscaleAntialiasing) {
-    const FaceRequest& request = GetParam();
-    const QFont font = ui::windowFont(request.face, 19, request.bold);
-    EXPECT_EQ(font.family().toStdString(), request.family);
-    EXPECT_EQ(font.weight(), request.weight);
-    EXPECT_EQ(font.pixelSize(), 19);
-    EXPECT_EQ(font.pointSize(), -1);
-    EXPECT_EQ(font.hintingPreference(), QFont::PreferVerticalHinting);
-    EXPECT_TRUE(font.styleStrategy() & QFont::NoSubpixelAntialias);
-    // Merging stays on, so a character outside a face still shows instead of a box.
-    EXPECT_FALSE(font.styleStrategy() & QFont::NoFontMerging);
-}
-
-INSTANTIATE_TEST_SUITE_P(AllFaces, WindowFontFace, testing::ValuesIn(faceRequests),
-                         [](const testing::TestParamInfo<FaceRequest>& info) {
-                             return std::string(info.param.name);
-                         });
-
-struct Coverage {
-    const char* name;
-    FontFace face;
-    bool bold;
-    const char* characters; // UTF-8
-};
-
-constexpr const char* russianAlphabet =
-    "АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯабвгдеёжзийклмнопрстуфхцчшщъыьэюя";
-constexpr const char* asciiPrintable = " !\"#$%&'()*+,-./0123456789:;<=>?@"
-                                       "ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`"
-                                       "abcdefghijklmnopqrstuvwxyz{|}~";
-
-// Vantrello Comic (Comic Neue) has no Cyrillic; its one control shows a number only, so digits and
-// the minus sign are all it must have.
-const Coverage coverages[] = {
-    {"DefaultRussian", FontFace::Default, false, russianAlphabet},
-    {"DefaultAscii", FontFace::Default, false, asciiPrintable},
-    {"ArialRussian", FontFace::Arial, false, russianAlphabet},
-    {"ArialBoldRussian", FontFace::Arial, true, russianAlphabet},
-    {"ArialBoldAscii", FontFace::Arial, true, asciiPrintable},
-    {"ArialBlackRussian", FontFace::ArialBlack, false, russianAlphabet},
-    {"ArialBlackAscii", FontFace::ArialBlack, false, asciiPrintable},
-    {"TimesNewRomanRussian", FontFace::TimesNewRoman, true, russianAlphabet},
-    {"TimesNewRomanAscii", FontFace::TimesNewRoman, true, asciiPrintable},
-    {"ComicSansMSNumbers", FontFace::ComicSansMS, true, "0123456789-"},
-};
-
-void PrintTo(const Coverage& coverage, std::ostream* out) {
-    *out << coverage.name;
-}
-
-class WindowFontCoverage : public testing::TestWithParam<Coverage> {
-  protected:
-    void SetUp() override { ui::loadBundledFonts(); }
-};
-
-TEST_P(WindowFontCoverage, FaceItselfHasEveryCharacter) {
-    const Coverage& coverage = GetParam();
-    const QRawFont raw = QRawFont::fromFont(ui::windowFont(coverage.face, 11, coverage.bold));
-    ASSERT_TRUE(raw.isValid());
-    const QString characters = QString::fromUtf8(coverage.characters);
-    for (const QChar character : characters) {
-        EXPECT_TRUE(raw.supportsCharacter(character))
-            << raw.familyName().toStdString() << " lacks U+" << std::hex
-            << static_cast<unsigned>(character.unicode());
+        // The face in use carries the same font header (version, checksum, dates) as the file.
+        QFile file(qString(face.resource));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QRawFont embedded(file.readAll(), design.pixelSize());
+        const QRawFont used = QRawFont::fromFont(font);
+        ASSERT_TRUE(used.isValid());
+        EXPECT_EQ(used.fontTable("head"), embedded.fontTable("head"));
+        EXPECT_EQ(used.fontTable("name"), embedded.fontTable("name"));
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(ShownCharacters, WindowFontCoverage, testing::ValuesIn(coverages),
-                         [](const testing::TestParamInfo<Coverage>& info) {
-                             return std::string(info.param.name);
-                         });
+TEST_F(WindowFonts, TheWeightAskedPicksAmongAFacesFiles) {
+    const struct {
+        Font font;
+        const char* style;
+    } choices[] = {
+        {{"Arial", 8.25, false}, "Regular"},
+        {{"Arial", 8.25, true}, "Bold"},
+        // The user-interface font is the embedded sans.
+        {{"", 8.25, false}, "Regular"},
+        // A face embedded in one weight keeps it whatever is asked.
+        {{"Times New Roman", 14.25, false}, "Bold"},
+        {{"Arial Black", 8.25, true}, "Black"},
+    };
+    for (const auto& choice : choices) {
+        EXPECT_EQ(ui::embeddedFace(choice.font).style, choice.style) << choice.font.face;
+    }
+    EXPECT_EQ(ui::embeddedFace({"", 8.25, false}).family,
+              ui::embeddedFace({"Arial", 8.25, false}).family);
+}
+
+TEST_F(WindowFonts, EachControlsFaceHasEveryCharacterItShows) {
+    for (const Control& c : game::design::form1()) {
+        const QString shown = window_texts::shownIn(c).join(QString());
+        if (c.font.pixelSize() == 0 || shown.isEmpty()) {
+            continue;
+        }
+        const QRawFont raw = QRawFont::fromFont(ui::windowFont(c.font));
+        ASSERT_TRUE(raw.isValid()) << c.name;
+        for (const QChar character : shown) {
+            EXPECT_TRUE(raw.supportsCharacter(character))
+                << c.name << ": " << raw.familyName().toStdString() << " lacks U+" << std::hex
+                << static_cast<unsigned>(character.unicode());
+        }
+    }
+}
 
 } // namespace
