@@ -37,12 +37,6 @@ Qt::Alignment alignment(game::design::Align align) {
     return Qt::AlignLeft;
 }
 
-void setColour(QWidget* widget, QPalette::ColorRole role, game::Color colour) {
-    QPalette p = widget->palette();
-    p.setColor(role, fromPacked(colour));
-    widget->setPalette(p);
-}
-
 } // namespace
 
 Form1::Form1(const game::Platform& platform, QWidget* parent)
@@ -98,61 +92,48 @@ void Form1::build() {
 void Form1::create(const Control& control) {
     QWidget* parent = control.parent.empty() ? nullptr : &named<QWidget>(control.parent);
     const QString caption = qName(control.caption);
-    QWidget* widget = nullptr;
+    QWidget* widget = this;
     switch (control.kind) {
     case Kind::Window:
-        widget = this;
-        break;
-    case Kind::Frame:
-        widget = new QWidget(parent);
-        break;
-    case Kind::Label:
-        widget = new LabelWidget(caption, parent);
-        break;
-    case Kind::Image:
-        widget =
-            new ImageWidget(book_, control.picture, control.twips.left, control.twips.top, parent);
-        break;
-    case Kind::Button:
-        widget = new PushButton(caption, fromPacked(control.back), parent);
-        break;
-    }
-    widget->setObjectName(qName(control.name));
-    lookLikeTheDesign(widget, control);
-}
-
-void Form1::lookLikeTheDesign(QWidget* widget, const Control& control) {
-    switch (control.kind) {
-    case Kind::Window:
-        setWindowTitle(qName(control.caption));
+        setWindowTitle(caption);
         setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                        Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
         setFixedSize(pixelRect(control.twips).size());
         break;
     case Kind::Frame:
-        widget->setGeometry(pixelRect(control.twips));
+        widget = new QWidget(parent);
         break;
     case Kind::Label: {
-        auto* label = static_cast<LabelWidget*>(widget);
-        label->setGeometry(pixelRect(control.twips));
+        auto* label = new LabelWidget(caption, parent);
         label->setForeColor(control.fore);
-        label->setFont(windowFont(control.font));
         label->setAlignment(alignment(control.align) | Qt::AlignTop);
+        widget = label;
         break;
     }
     case Kind::Image:
-        break; // an image takes its place and its picture's size when made
+        // An image takes its place and its picture's size by itself.
+        widget =
+            new ImageWidget(book_, control.picture, control.twips.left, control.twips.top, parent);
+        break;
     case Kind::Button:
-        widget->setGeometry(pixelRect(control.twips));
-        widget->setFont(windowFont(control.font));
+        widget = new PushButton(caption, fromPacked(control.back), parent);
         // Only the classic style fills a push button's face with its exact colour.
         if (buttonStyle_) {
             widget->setStyle(buttonStyle_.get());
         }
-        return;
+        break;
     }
-    if (control.opaque) {
-        setColour(widget, QPalette::Window, control.back);
+    widget->setObjectName(qName(control.name));
+    if (control.kind != Kind::Window && control.kind != Kind::Image) {
+        widget->setGeometry(pixelRect(control.twips));
+    }
+    if (control.font.pixelSize() > 0) {
+        widget->setFont(windowFont(control.font));
+    }
+    if (control.opaque && control.kind != Kind::Button) {
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::Window, fromPacked(control.back));
+        widget->setPalette(palette);
         widget->setAutoFillBackground(true);
     }
 }
@@ -182,31 +163,27 @@ template <typename T> T& Form1::named(std::string_view name) {
 }
 
 game::Controls Form1::controls() {
-    const auto label = [this](std::string_view name) -> LabelWidget& {
-        return named<LabelWidget>(name);
-    };
-    const auto image = [this](std::string_view name) -> ImageWidget& {
-        return named<ImageWidget>(name);
-    };
+    const auto label = [this](std::string_view name) { return &named<LabelWidget>(name); };
+    const auto image = [this](std::string_view name) { return &named<ImageWidget>(name); };
     const auto slot = [](std::string_view prefix, int n) {
         return game::design::slotName(prefix, n);
     };
     return game::Controls{
-        label("LabelCredit"),
-        label("LabelTotalWin"),
-        label("LabelStep"),
-        label("LabelDouble"),
-        {&label(slot("NumCard", 1)), &label(slot("NumCard", 2)), &label(slot("NumCard", 3)),
-         &label(slot("NumCard", 4)), &label(slot("NumCard", 5))},
-        {&image(slot("Card", 1)), &image(slot("Card", 2)), &image(slot("Card", 3)),
-         &image(slot("Card", 4)), &image(slot("Card", 5))},
-        {&image(slot("Short", 1)), &image(slot("Short", 2)), &image(slot("Short", 3)),
-         &image(slot("Short", 4)), &image(slot("Short", 5))},
-        image("ImageCardPic"),
-        image("ImageCardKrest"),
-        image("ImageCardBub"),
-        image("ImageCardChervu"),
-        image("ImagePick"),
+        *label("LabelCredit"),
+        *label("LabelTotalWin"),
+        *label("LabelStep"),
+        *label("LabelDouble"),
+        {label(slot("NumCard", 1)), label(slot("NumCard", 2)), label(slot("NumCard", 3)),
+         label(slot("NumCard", 4)), label(slot("NumCard", 5))},
+        {image(slot("Card", 1)), image(slot("Card", 2)), image(slot("Card", 3)),
+         image(slot("Card", 4)), image(slot("Card", 5))},
+        {image(slot("Short", 1)), image(slot("Short", 2)), image(slot("Short", 3)),
+         image(slot("Short", 4)), image(slot("Short", 5))},
+        *image("ImageCardPic"),
+        *image("ImageCardKrest"),
+        *image("ImageCardBub"),
+        *image("ImageCardChervu"),
+        *image("ImagePick"),
     };
 }
 

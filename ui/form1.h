@@ -37,8 +37,8 @@ class Form1 : public QWidget {
     };
 
     void build();
+    // Makes the control of a row, in its place, with its look and design contents.
     void create(const game::design::Control& control);
-    void lookLikeTheDesign(QWidget* widget, const game::design::Control& control);
     void wire();
     game::Controls controls();
     // The window itself or the control of that name.

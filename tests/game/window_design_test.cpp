@@ -43,8 +43,7 @@ bool inside(const Rect& inner, const Rect& outer) {
 }
 
 bool apart(const Rect& a, const Rect& b) {
-    return a.right() <= b.left || b.right() <= a.left || a.bottom() <= b.top ||
-           b.bottom() <= a.top;
+    return a.right() <= b.left || b.right() <= a.left || a.bottom() <= b.top || b.bottom() <= a.top;
 }
 
 // A container's own area, from its own top-left corner.
@@ -111,8 +110,8 @@ TEST(WindowDesign, TheTableAreaShowsAllButThePickMarker) {
         }
     }
     // Clipped away at its design place and where a deal parks it.
-    for (double left : {double(design::control("ImagePick").twips.left),
-                        double(DoubleUp::kParkedPickLeft)}) {
+    for (double left :
+         {double(design::control("ImagePick").twips.left), double(DoubleUp::kParkedPickLeft)}) {
         EXPECT_GE(pixelsAt("ImagePick", left).left, frame.right()) << left;
     }
 }
@@ -176,18 +175,6 @@ TEST(WindowDesign, AClickOnAPlayersBackPicksThatCard) {
         EXPECT_FALSE(t.faceDown(slot)) << back.name;
     }
     EXPECT_EQ(design::control("Short1").click, nullptr) << "the dealer's back takes no pick";
-}
-
-TEST(WindowDesign, TheButtonsPlayAndCollect) {
-    TestGame t;
-    t.play(0, {9, 3, 4, 5, 6});
-    t.scriptWin(20);
-    t.scriptCards({9, 3, 4, 5, 6});
-    (t.game.*design::control("Command1").click)();
-    EXPECT_EQ(t.win(), "20");
-    (t.game.*design::control("Command2").click)();
-    EXPECT_EQ(t.credit(), "114");
-    EXPECT_EQ(t.win(), "0");
 }
 
 } // namespace
