@@ -1,24 +1,44 @@
 #!/usr/bin/env bash
-# Installs, with apt-get, whichever of the Debian 12 packages the game needs to
-# build, run and test are missing. Runs as root, or through sudo.
+# Installs, with apt-get, whichever of the Debian 12 packages are missing. Runs as
+# root, or through sudo.
+#
+#   scripts/install-deps.sh play   what building and playing the game needs
+#   scripts/install-deps.sh test   that, and what building and running the tests needs
+#                                  (the default)
 set -euo pipefail
 
-packages=(
+play_packages=(
     # build
     g++ make cmake pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
     libcanberra-dev
     python3 python3-fonttools
     # bundled into the binary at build time
     fonts-liberation2 fonts-comic-neue fonts-inter
-    # run time: sound cues through PulseAudio
+    # run time: sound cues through PulseAudio, and Qt's Wayland support for a
+    # desktop that has no X server
     libcanberra0 libcanberra-pulse
-    # tests: a virtual display, clicks, screenshots, a private sound server
+    qt6-wayland
+)
+test_packages=(
+    # the second compiler every change is built with
+    clang
+    # test and benchmark libraries
+    libgtest-dev libgmock-dev libbenchmark-dev
+    # a virtual display, clicks, screenshots, a private sound server
     xvfb xauth xdotool x11-utils imagemagick
     pulseaudio pulseaudio-utils sox
     strace
 )
+
+case "${1:-test}" in
+play) packages=("${play_packages[@]}") ;;
+test) packages=("${play_packages[@]}" "${test_packages[@]}") ;;
+*)
+    echo "usage: $0 [play|test]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

@@ -13,4 +13,6 @@ for _ in $(seq 200); do
 done
 number=$(tr -dc '0-9' <"$ready")
 [ -n "$number" ] || { echo "with-display: Xvfb reported no display" >&2; exit 1; }
-DISPLAY=":$number" "$@"
+# Only the private display is visible to the command: a desktop's Wayland session is hidden, or Qt
+# would open its windows there.
+env -u WAYLAND_DISPLAY DISPLAY=":$number" "$@"
