@@ -3,7 +3,7 @@
 # warnings as errors, and runs every test of every build under a private virtual
 # display and sound server:
 #
-#   build-gcc     GCC, RelWithDebInfo, with the benchmarks (so they keep compiling)
+#   build-gcc     GCC, Release (as packagers build), with the benchmarks (so they keep compiling)
 #   build-asan    GCC, Debug, AddressSanitizer and UndefinedBehaviorSanitizer
 #   build-clang   clang, Release
 #
@@ -49,7 +49,7 @@ build() {
 }
 
 build_dirs=(build-gcc)
-build build-gcc g++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTRELLO_BENCHMARKS=ON
+build build-gcc g++ -DCMAKE_BUILD_TYPE=Release -DVANTRELLO_BENCHMARKS=ON
 if [ "$quick" -eq 0 ]; then
     build_dirs+=(build-asan build-clang)
     build build-asan g++ -DCMAKE_BUILD_TYPE=Debug -DVANTRELLO_SANITIZE=ON -DVANTRELLO_BENCHMARKS=OFF

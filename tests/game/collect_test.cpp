@@ -14,10 +14,10 @@ TEST(Collect, AddsTheWinToTheCreditAndCoversTheCards) {
     } cases[] = {{"97", "20", "117"}, {"100", "0", "100"}, {"-5", "2", "-3"}, {"97", "40", "137"}};
     for (const auto& c : cases) {
         TestGame t;
-        t.table.LabelCredit.captionText = c.credit;
-        t.table.LabelTotalWin.captionText = c.win;
-        t.table.LabelStep.captionText = "4";
-        t.table.LabelDouble.captionText = "80";
+        t.table.LabelCredit.setCaption(c.credit);
+        t.table.LabelTotalWin.setCaption(c.win);
+        t.table.LabelStep.setCaption("4");
+        t.table.LabelDouble.setCaption("80");
         t.table.ImagePick.leftTwips = 2170;
         t.game.Eche = -1;
         t.game.Command2_Click();

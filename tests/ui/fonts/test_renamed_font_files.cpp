@@ -29,9 +29,12 @@ QString qString(std::string_view text) {
 
 // The names a renamed file carries: "Vantrello Sans Bold", and "VantrelloSans-Bold" for
 // PostScript; a Regular face's full name is its family alone.
-std::string fullName(const EmbeddedFace& face) {
-    return std::string(face.family) +
-           (face.style == "Regular" ? std::string() : " " + std::string(face.style));
+QString fullName(const EmbeddedFace& face) {
+    QString name = qString(face.family);
+    if (face.style != "Regular") {
+        name += QLatin1Char(' ') + qString(face.style);
+    }
+    return name;
 }
 
 std::string postscriptName(const EmbeddedFace& face) {
@@ -133,7 +136,7 @@ TEST_P(RenamedFontFile, NamesTheGameFamilyOnly) {
                 << describe(record);
             break;
         case 4:
-            EXPECT_EQ(text.toStdString(), fullName(file)) << describe(record);
+            EXPECT_EQ(text.toStdString(), fullName(file).toStdString()) << describe(record);
             break;
         case 6:
             EXPECT_EQ(text.toStdString(), postscriptName(file)) << describe(record);
