@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whole rounds (deal, pick, outcome) on the in-memory table with no-op services:
 // the speed a headless odds simulator can expect from the rules.
 #include "game/double_up.h"

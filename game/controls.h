@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The controls that hold the table state, seen through exactly the operations the
 // rules use on them. The window implements them on real widgets; memory_controls.h
 // implements them as plain records for tests and simulations.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rules of the double-up game. Each handler and rule works on the table state
 // held in the controls and on the chain flag Eche, and on nothing else: the rules
 // pass each other no values but a card slot number.

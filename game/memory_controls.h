@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The controls as plain in-memory records, holding the window's design contents.
 // Tests and simulations run the rules on these instead of on widgets.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The text form of the table's numbers. Values live as label text, so every rule
 // parses what it reads and formats what it writes. Conversions are independent of
 // the locale: the window may run where the decimal separator is a comma.

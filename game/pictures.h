@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The nine pictures of the game: what each is called and its exact size in pixels.
 // The rules only copy a template's picture into a slot, so an identifier is all they
 // need; the build renders each picture's art to exactly this size under this name,

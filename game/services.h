@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the rules need from the platform, each behind a small interface so that the
 // rules run unchanged in the window, in tests and in simulations.
 #pragma once

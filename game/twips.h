@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Positions and sizes are designed in twips, 1/1440 inch: 15 to the pixel at 96 dots
 // per inch.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game window as designed: every control with its place, look and design contents.
 // The window builds itself by walking this table, the in-memory table takes its starting
 // contents from it, and the tests check the layout's rules over its rows.

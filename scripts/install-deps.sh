@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vantrello developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs, with apt-get, whichever of the Debian 12 packages are missing. Runs as
 # root, or through sudo.
 #

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vantrello developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds the game and its tests three times, each with
 # warnings as errors, and runs every test of every build under a private virtual
 # display and sound server:
@@ -19,7 +23,7 @@ case "${1:-}" in
 "") ;;
 --quick) quick=1 ;;
 -h | --help)
-    sed -n '2,13s/^# \{0,1\}//p' "$0"
+    sed -n '6,17s/^# \{0,1\}//p' "$0"
     exit 0
     ;;
 *)

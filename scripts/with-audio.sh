@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vantrello developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs a command with a private PulseAudio sound server whose only output is a
 # silent null sink, so that sound can be played and recorded on machines with
 # no sound card, no desktop session and no display (CI, containers, root).

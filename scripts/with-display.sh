@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vantrello developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs a command with a private Xvfb display and stops the display afterwards.
 # Xvfb picks a free display number itself and reports it once it is ready.
 set -euo pipefail

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game window: built control by control from the window's design table, the rules
 // bound to its controls, and each click wired to the rule the table names for it.
 #pragma once

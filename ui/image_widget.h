@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // An image of the window: shows its picture unscaled and takes the picture's size.
 // The rules set its picture, visibility and left edge (kept in twips exactly as
 // written). A clickable image raises clicked() on a press and release on it; any

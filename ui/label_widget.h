@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A label of the window that the rules can read and write: caption, tag, fore colour.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts the game: one window, the rules bound to it, real time and real sound.
 #include "game/random.h"
 #include "game/system_clock.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/picture_book.h"
 
 #include "assets/pictures/artwork.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's pictures as pixmaps, made once from the embedded artwork and shared:
 // every control that shows a picture holds the same pixmap.
 #pragma once

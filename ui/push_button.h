@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A push button whose face shows its colour, pressed by the mouse, Space or Enter.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's pictures, embedded in the program.
 #pragma once
 

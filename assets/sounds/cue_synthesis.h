@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's two sound cues, computed from scratch: mono samples in [-1, 1] at
 // kCueSampleRate. The same program always yields the same samples.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Build-time tool: writes the game's two sound cues, click.wav and win.wav, into a directory.
 //
 //   vantrello_make_cue_sounds DIRECTORY

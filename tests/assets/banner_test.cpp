@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The banner's three plates lie under the window's white values, and their gold captions keep
 // clear of the widest values.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The four faces share one layout: the window's rank text stands on plain card in the top-left
 // corner, the suit symbols stand in their boxes in the suit's colour, and the corners (and the
 // clubs face's extra column) are the table's green.

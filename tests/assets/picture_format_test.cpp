@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every picture: its size in the catalogue, opaque 24-bit pixels, and nothing for Picture::None.
 
 #include "assets/pictures/artwork.h"

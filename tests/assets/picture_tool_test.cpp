@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The build tool that turns the SVG sources into pictures: composition of parts, pixel
 // lettering, and the checks that stop the build on a bad source.
 

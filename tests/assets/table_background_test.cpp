@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The table background under the window's cards and labels: white card frames on flat table
 // green, plates dark enough for the numbers written on them, a white speech cloud around the
 // explorer's word and a dark strip under the notice.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Play": the charge, the simulated win or the chain step, and the five cards.
 #include "game/rule_error.h"
 #include "tests/game/fakes.h"

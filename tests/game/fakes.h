@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Scripted stand-ins for the platform, so rule tests are exact and instant: the
 // random numbers are given, the pause only records, and the event pump runs
 // handler calls queued by the test, as the window would run clicks made meanwhile.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The card draw: which numbers make which card, and that a draw touches one slot.
 #include "tests/game/fakes.h"
 

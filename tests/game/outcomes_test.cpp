@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The three outcomes of a showdown, on their own.
 #include "game/number_text.h"
 #include "game/rule_error.h"

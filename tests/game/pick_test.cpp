@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pick and its showdown: marker, cue, the card turned, pacing, the outcome
 // chosen by number, the other backs, and the deal that continues a chain.
 #include "game/rule_error.h"

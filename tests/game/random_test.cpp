@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real generator: range, reseeding that never restarts the sequence, and the
 // distributions the deal and the card draw produce with it.
 #include "game/random.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Rules the window's layout must keep, checked over every row of its design table:
 // what is in sight and what is not, backs covering their slots, markers under their
 // cards, and clicks reaching the rule of the control clicked.

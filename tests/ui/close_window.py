@@ -1,4 +1,8 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Vantrello developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Asks an X window to close as its close box would: sends it WM_DELETE_WINDOW.
 
 Usage: close_window.py WINDOW_ID  (DISPLAY names the X server)

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window as its design table describes it: every control built from its row, the
 // stacking order, and what a click meets.
 #include "tests/ui/window_fixture.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the window draws: pictures never blur when the screen is scaled.
 #include "tests/ui/window_fixture.h"
 

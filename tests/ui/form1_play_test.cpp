@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Playing the window with real clicks and keys, on scripted random numbers.
 #include "game/random.h"
 #include "tests/ui/window_fixture.h"

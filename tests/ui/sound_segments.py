@@ -1,4 +1,8 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Vantrello developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Lists the audible stretches of a recording, one line each: onset and length in
 seconds from the recording's start, and peak level (full scale 1).
 

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vantrello developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The real program in a real X window: it refuses cleanly without a display, opens
 # its window from any working directory, deals on a click of "Play", and exits
 # with status 0 when its window is closed.

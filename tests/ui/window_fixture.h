@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A game window on scripted services: given random numbers, a recording pause and
 // the real Qt event pump, so clicks made during a pick really run nested.
 #pragma once

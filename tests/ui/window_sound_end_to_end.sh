@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vantrello developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The real program with real sound: started from an unrelated working directory,
 # it plays the cues that lie beside its executable. Every pick is heard as a
 # short click; a won showdown is heard as the long win cue at least the

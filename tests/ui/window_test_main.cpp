@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // GoogleTest with a live QApplication, as the window needs one.
 #include <QApplication>
 #include <gtest/gtest.h>

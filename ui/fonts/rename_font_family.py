@@ -1,4 +1,8 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Vantrello developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Writes a copy of a font file under a family name of its own.
 
 The game embeds its faces. Were an embedded face to keep the family and style names of the

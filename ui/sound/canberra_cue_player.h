@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Plays the game's sound cues through libcanberra on the desktop's sound server.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One connection to the desktop's sound server through libcanberra, used by the
 // sound worker only. It connects on first use and again after a failure, and
 // keeps every failure to itself.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Hands cue paths from the user-interface thread to the sound worker. The box
 // holds one path: a newer cue replaces one the worker has not picked up yet, so
 // a backlog never builds up behind a slow sound server.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders a picture's SVG sources to an image at one SVG unit per pixel.
 #pragma once
 

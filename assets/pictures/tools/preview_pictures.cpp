@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Artist's preview: the pictures laid out for judging them by eye, and the real game window
 // showing them.
 //

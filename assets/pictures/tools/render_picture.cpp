@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Build-time tool: renders one of the game's pictures from its SVG sources to an opaque
 // 24-bit PNG of the picture's size in the game's picture catalogue.
 //

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "assets/pictures/tools/svg_composition.h"
 
 #include <QHash>

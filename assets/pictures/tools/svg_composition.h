@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Turns a picture's layout SVG and its shared parts into one self-contained SVG document that
 // the Qt SVG renderer can draw.
 #pragma once

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Vantrello developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs PROBE under strace and fails if the process opens (or tries to open) a font file: every
 # face the program draws with must come from the data embedded in it.
 #   cmake -DSTRACE=<strace> -DPROBE=<program> -DLOG=<trace file> -P check_no_font_file_opened.cmake

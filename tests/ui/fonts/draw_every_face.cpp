@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Registers the embedded faces and draws everything the window writes in each of them, as the
 // window does. Run under strace by check_no_font_file_opened.cmake, which fails if any font file is
 // opened. Exits non-zero if a face resolves to a family other than the embedded one or draws

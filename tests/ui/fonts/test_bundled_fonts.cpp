@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The embedded font files: linked into the program, registered once, and enough on their own.
 
 #include "ui/fonts/window_fonts.h"

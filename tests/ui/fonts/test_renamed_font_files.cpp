@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The embedded files against the Debian files they are made from: the family and the names
 // derived from it are the game's own, the copyright and licence notices and every other name are
 // kept, and glyphs and metrics are untouched, so text looks exactly as with the original face.

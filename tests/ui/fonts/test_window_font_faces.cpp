@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Which embedded file each font of the window's design resolves to, with which weight and
 // rendering options, and whether that face by itself has every character shown in it.
 

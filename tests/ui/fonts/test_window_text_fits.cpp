@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every text of the window fits its control's box in the font that control uses: the design
 // contents, and the widest values and every rank the rules write.
 

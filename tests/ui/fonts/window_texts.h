@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every text a control of the window shows: its design contents, and for the labels the
 // rules write to, the widest values and every rank.
 #pragma once

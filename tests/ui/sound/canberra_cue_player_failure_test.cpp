@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The cue service when the sound server is missing, hangs or has no output.
 // Each case runs in a fresh child process (a "threadsafe" death test) so that it
 // can point PULSE_SERVER elsewhere before any sound library thread starts, and

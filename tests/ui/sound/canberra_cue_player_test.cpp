@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The cue service against a real sound server: what it plays is recorded from
 // the server's sink and measured. Run under scripts/with-audio.sh, which gives
 // the tests a private server with a silent sink; without a server they skip.

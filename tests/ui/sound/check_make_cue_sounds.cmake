@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Vantrello developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Checks the command line of the cue-writing build tool: --help describes it, a wrong command
 # line or a missing directory fails with a message, and a good one writes the same two files the
 # build ships.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Cue files for the tests: the game's own two cues, and broken stand-ins.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tests/ui/sound/monitor_recording.h"
 
 #include "tests/ui/sound/command_output.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Records what a PulseAudio sink plays, from its monitor source, with parec.
 // The recording is cut to a fixed length by `head -c` rather than by stopping
 // parec, which would throw away what it still buffers.

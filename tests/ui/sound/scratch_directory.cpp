@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tests/ui/sound/scratch_directory.h"
 
 #include <cstdlib>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A fresh directory under the system's temporary directory, removed with all it
 // holds when the object goes away.
 #pragma once

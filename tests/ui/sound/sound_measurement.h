@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Measures a recording with sox: where the sound starts, how long it is heard,
 // whether it breaks off in the middle, and how loud it gets.
 #pragma once

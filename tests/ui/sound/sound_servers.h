@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Sound servers for the tests: the one the test run was given, one with no
 // output at all, and one that hangs.
 #pragma once

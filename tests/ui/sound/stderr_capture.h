@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Collects everything written to the process's standard error (file
 // descriptor 2, from any thread) while the object lives.
 #pragma once
