@@ -3,36 +3,80 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Starts the game: one window, the rules bound to it, real time and real sound.
+#include "assets/icon/app_icon.h"
 #include "game/random.h"
 #include "game/system_clock.h"
+#include "game/window_design.h"
+#include "ui/command_line.h"
 #include "ui/form1.h"
 #include "ui/qt_services.h"
 #include "ui/sound/canberra_cue_player.h"
 
 #include <QApplication>
 #include <cstdio>
-#include <cstdlib>
 #include <unistd.h>
 
 namespace {
 
-// Until the application is up, Qt's own start-up chatter is held back and a fatal
-// failure (there is no display to open) becomes one clear line and exit status 1.
-void startupMessages(QtMsgType type, const QMessageLogContext&, const QString&) {
-    if (type == QtFatalMsg) {
-        const char* display = std::getenv("DISPLAY");
-        std::fprintf(stderr, "vantrello: cannot open the game window: no display (DISPLAY=%s)\n",
-                     display && *display ? display : "unset");
-        _exit(1);
+// What Qt says while it starts its platform plugin. It is held back unless the start fails.
+QStringList startupWarnings;
+
+// A fatal failure to start (no display, no compositor, no platform plugin) becomes one line
+// naming Qt's own reasons, and exit status 1 without an abort or a core dump.
+void startupMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type != QtFatalMsg) {
+        // The platform plugins' messages (and the Wayland client's, which has no category of
+        // its own) say why no window can open; the runtime directory's warning does not.
+        const QByteArray category(context.category != nullptr ? context.category : "default");
+        if ((category.startsWith("qt.qpa") || category == "default") &&
+            !message.startsWith(QStringLiteral("QStandardPaths:"))) {
+            startupWarnings.append(message.simplified());
+        }
+        return;
     }
+    QString reason = startupWarnings.join(QStringLiteral("; "));
+    if (reason.isEmpty()) {
+        reason = message.section(QLatin1Char('\n'), 0, 0);
+    }
+    std::fprintf(stderr, "vantrello: cannot open the game window: %s\n", qPrintable(reason));
+    _exit(1);
+}
+
+void setApplicationNames() {
+    // The same name for the executable, the desktop entry, WM_CLASS and the Wayland app id.
+    QCoreApplication::setApplicationName(QStringLiteral("vantrello"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VANTRELLO_VERSION));
+    QCoreApplication::setOrganizationName(QStringLiteral("Vantrello"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("vantrello.example"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("vantrello"));
+    // The platform adds the display name to every window title that does not end with it; the
+    // window's caption is the name the player sees, so the title bar shows it unchanged.
+    const std::string_view caption = game::design::form1().front().caption;
+    QGuiApplication::setApplicationDisplayName(
+        QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    const ui::CommandLine commandLine =
+        ui::readCommandLine(arguments, QStringLiteral(VANTRELLO_VERSION));
+    if (commandLine.action != ui::CommandLine::Action::Play) {
+        const bool printed = commandLine.action == ui::CommandLine::Action::Print;
+        std::fputs(qPrintable(commandLine.text), printed ? stdout : stderr);
+        return printed ? 0 : 2;
+    }
+
+    setApplicationNames();
     qInstallMessageHandler(startupMessages);
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
+    startupWarnings.clear();
+    QApplication::setWindowIcon(assets::applicationIcon());
 
     game::SeededRandom random;
     game::SystemClock clock;

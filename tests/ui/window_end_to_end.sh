@@ -16,19 +16,33 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# Without a display: one clear line and status 1, no abort.
-status=0
-errors=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$game" 2>&1 >/dev/null) || status=$?
-[ "$status" -eq 1 ] || fail "no display: exit status $status, expected 1"
-[ "$(printf '%s\n' "$errors" | wc -l)" -eq 1 ] || fail "no display: expected one line, got: $errors"
-echo "no display: $errors"
+# --version needs no display at all.
+version=$(env -u DISPLAY -u WAYLAND_DISPLAY "$game" --version) || fail "--version failed"
+[[ "$version" =~ ^vantrello\ [0-9.]+$ ]] || fail "--version printed: $version"
+
+# Where no window can open: one line naming Qt's reason and the platform it tried, and
+# status 1, no abort.
+refused() { # refused PLATFORM-IN-MESSAGE ENV...
+    local named=$1 status=0 errors
+    shift
+    errors=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@" "$game" 2>&1 >/dev/null) ||
+        status=$?
+    [ "$status" -eq 1 ] || fail "$*: exit status $status, expected 1"
+    [ "$(printf '%s\n' "$errors" | wc -l)" -eq 1 ] || fail "$*: expected one line, got: $errors"
+    [[ "$errors" == *"\"$named\""* ]] || fail "$*: the message does not name $named: $errors"
+    echo "refused ($*): $errors"
+}
+refused xcb
+refused wayland QT_QPA_PLATFORM=wayland XDG_RUNTIME_DIR="$(mktemp -d)"
+refused nosuch QT_QPA_PLATFORM=nosuch
 
 # Started from an unrelated working directory, and traced: its pictures and fonts
 # are part of the program, so it must open no picture or font file. (strace passes
 # the game's exit status on; LeakSanitizer cannot run under it.)
 elsewhere=$(mktemp -d)
 opened=$(mktemp)
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$elsewhere" "$opened"' EXIT
+# On the way out the game goes too, not only strace (which would leave it running).
+trap 'kill $(pgrep -P "$pid") "$pid" 2>/dev/null || true; rm -rf "$elsewhere" "$opened"' EXIT
 (cd "$elsewhere" && ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0" \
     exec strace -f -qq -e trace=open,openat -o "$opened" "$game") &
 pid=$!
@@ -44,8 +58,11 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 [ -n "$window" ] || fail "the 338x333 game window did not appear"
-xdotool getwindowname "$window" | grep -q 'Тестовый режим - игра Vantrello - карты' ||
+[ "$(xdotool getwindowname "$window")" = 'Тестовый режим - игра Vantrello - карты' ] ||
     fail "wrong caption: $(xdotool getwindowname "$window")"
+xprop -id "$window" WM_CLASS | grep -q '"vantrello", "vantrello"' ||
+    fail "WM_CLASS is not the desktop entry's: $(xprop -id "$window" WM_CLASS)"
+[ "$(xprop -id "$window" _NET_WM_ICON | wc -c)" -gt 1000 ] || fail "the window has no icon"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 
 shoot() { import -window root -crop "338x333+$X+$Y" +repage "$shots/$1"; }

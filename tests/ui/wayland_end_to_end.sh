@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vantrello developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The game as a native Wayland client, under a private headless weston: the real program
+# maps its window with the desktop entry's app id and its exact caption, and the window
+# tests deal and pick on the Wayland platform.
+# Usage: wayland_end_to_end.sh PATH_TO_VANTRELLO PATH_TO_TEST_WINDOW
+set -euo pipefail
+game=$1
+window_tests=$2
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/vantrello-wayland.XXXXXX")
+chmod 700 "$work"
+weston_pid=
+game_pid=
+cleanup() {
+    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
+    [ -n "$weston_pid" ] && kill "$weston_pid" 2>/dev/null && wait "$weston_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# No X display either, so nothing can fall back to X11.
+unset DISPLAY
+export XDG_RUNTIME_DIR=$work WAYLAND_DISPLAY=vantrello-wayland QT_QPA_PLATFORM=wayland
+weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 \
+    --no-config >"$work/weston.log" 2>&1 &
+weston_pid=$!
+for _ in $(seq 100); do
+    [ -S "$work/$WAYLAND_DISPLAY" ] && break
+    kill -0 "$weston_pid" 2>/dev/null || fail "weston did not start: $(cat "$work/weston.log")"
+    sleep 0.05
+done
+[ -S "$work/$WAYLAND_DISPLAY" ] || fail "weston made no socket"
+
+# The real game: its protocol log shows the toplevel it asks for and the frames it draws.
+WAYLAND_DEBUG=client "$game" 2>"$work/game.log" &
+game_pid=$!
+mapped=0
+for _ in $(seq 100); do
+    kill -0 "$game_pid" 2>/dev/null || fail "the game exited: $(grep -v '^\[' "$work/game.log")"
+    if grep -q 'wl_surface@[0-9]*\.attach' "$work/game.log"; then
+        mapped=1
+        break
+    fi
+    sleep 0.1
+done
+[ "$mapped" -eq 1 ] || fail "the game drew no frame on Wayland"
+grep -q 'xdg_toplevel@[0-9]*\.set_app_id("vantrello")' "$work/game.log" ||
+    fail "the window's app id is not the desktop entry's"
+grep -q 'xdg_toplevel@[0-9]*\.set_title("Тестовый режим - игра Vantrello - карты")' \
+    "$work/game.log" || fail "the title bar would not show the caption as it is"
+kill "$game_pid"
+wait "$game_pid" 2>/dev/null || true
+game_pid=
+
+# Play, pick and collect with the window on the Wayland platform.
+"$window_tests" --gtest_brief=1 \
+    --gtest_filter='Form1Play.PlayPickAndCollectByMouse:Form1Play.DealtCardsShowTheirFaces:Form1Layout.EveryControlIsBuiltFromItsRow'
+echo "PASS: native Wayland window with app id vantrello; play and pick on Wayland"
