@@ -33,6 +33,12 @@ test_packages=(
     xvfb xauth xdotool x11-utils imagemagick
     pulseaudio pulseaudio-utils sox
     strace
+    # a Wayland compositor for the native Wayland run
+    weston
+    # licence information of every file
+    reuse
+    # building the Debian package (dpkg-shlibdeps) and checking it and its desktop files
+    dpkg-dev lintian desktop-file-utils appstream file
 )
 
 case "${1:-test}" in

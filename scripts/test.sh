@@ -3,11 +3,12 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Installs what is missing, builds the game and its tests three times, each with
-# warnings as errors, and runs every test of every build under a private virtual
-# display and sound server:
+# Installs what is missing, checks the licence information of every file (reuse lint), builds
+# the game and its tests three times, each with warnings as errors, and runs every test of every
+# build under a private virtual display and sound server:
 #
-#   build-gcc     GCC, Release (as packagers build), with the benchmarks (so they keep compiling)
+#   build-gcc     GCC, Release (as packagers build), with the benchmarks (so they keep compiling),
+#                 and the Debian package built from it and checked (tests/packaging/)
 #   build-asan    GCC, Debug, AddressSanitizer and UndefinedBehaviorSanitizer
 #   build-clang   clang, Release
 #
@@ -23,7 +24,7 @@ case "${1:-}" in
 "") ;;
 --quick) quick=1 ;;
 -h | --help)
-    sed -n '6,17s/^# \{0,1\}//p' "$0"
+    sed -n '6,18s/^# \{0,1\}//p' "$0"
     exit 0
     ;;
 *)
@@ -33,6 +34,13 @@ case "${1:-}" in
 esac
 
 scripts/install-deps.sh test
+
+# Every file states its copyright and licence, and every licence named has its text in LICENSES/.
+if ! reuse lint --quiet; then
+    reuse lint | tail -n 20 >&2
+    echo "test.sh: reuse lint FAILED" >&2
+    exit 1
+fi
 
 jobs=$(nproc)
 started=$SECONDS
@@ -53,11 +61,14 @@ build() {
 }
 
 build_dirs=(build-gcc)
-build build-gcc g++ -DCMAKE_BUILD_TYPE=Release -DVANTRELLO_BENCHMARKS=ON
+build build-gcc g++ -DCMAKE_BUILD_TYPE=Release -DVANTRELLO_BENCHMARKS=ON \
+    -DVANTRELLO_PACKAGE_TESTS=ON
 if [ "$quick" -eq 0 ]; then
     build_dirs+=(build-asan build-clang)
-    build build-asan g++ -DCMAKE_BUILD_TYPE=Debug -DVANTRELLO_SANITIZE=ON -DVANTRELLO_BENCHMARKS=OFF
-    build build-clang clang++ -DCMAKE_BUILD_TYPE=Release -DVANTRELLO_BENCHMARKS=OFF
+    build build-asan g++ -DCMAKE_BUILD_TYPE=Debug -DVANTRELLO_SANITIZE=ON \
+        -DVANTRELLO_BENCHMARKS=OFF -DVANTRELLO_PACKAGE_TESTS=OFF
+    build build-clang clang++ -DCMAKE_BUILD_TYPE=Release -DVANTRELLO_BENCHMARKS=OFF \
+        -DVANTRELLO_PACKAGE_TESTS=OFF
 fi
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
