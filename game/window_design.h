@@ -34,6 +34,18 @@ struct Font {
 // The rule a click on a control runs.
 using Handler = void (DoubleUp::*)();
 
+// What a screen reader is told of a control.
+enum class Speech : std::uint8_t {
+    Unseen,   // left out of the accessibility tree: decorations, the suit templates, and the
+              // rank labels and suit pictures, which only their card slot speaks for
+    Caption,  // named by its caption as shown; `spoken` is its description
+    Value,    // named `spoken`, a colon and its caption: "Кредит: 97"
+    Named,    // named `spoken`
+    CardSlot, // a card back that speaks for its whole slot: `spoken`, a colon and the card
+              // lying face up there, or kFaceDown while the back hides it
+    Marker,   // while in sight, `spoken` and the name of the card it stands beneath
+};
+
 struct Control {
     std::string_view name = {}; // the control's name, also its widget's object name
     Kind kind = Kind::Label;
@@ -48,7 +60,21 @@ struct Control {
     bool opaque = false;
     Handler click = nullptr; // nullptr: clicks on the control change nothing
     int tabIndex = -1;       // keyboard order of the controls that take the focus
+    char key = 0;            // the key that stands for a click on the control, on the main
+                             // keyboard or the keypad; 0 for none
+    Speech speech = Speech::Unseen;
+    std::string_view spoken = {};
 };
+
+// What a screen reader says of a face-down card.
+inline constexpr std::string_view kFaceDown = "закрыта";
+
+// The spoken rank of a card by its rank text: "дама" for "Q". Empty for a text that is no rank.
+std::string_view spokenRank(std::string_view rankText);
+
+// The spoken suit of a card by its face, as it follows the rank: "червей" for the hearts face.
+// Empty for a picture that is no card face.
+std::string_view spokenSuit(Picture face);
 
 // Every control: the window first, then each container's controls front to back (the
 // first of them is drawn over all the others), the window's before the frame's.

@@ -4,14 +4,17 @@
 
 #include "ui/form1.h"
 
+#include "ui/accessibility/window_speech.h"
 #include "ui/fonts/window_fonts.h"
 #include "ui/image_widget.h"
+#include "ui/keyboard.h"
 #include "ui/label_widget.h"
 #include "ui/push_button.h"
 #include "ui/twips.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QStyleFactory>
 #include <algorithm>
@@ -46,11 +49,14 @@ Qt::Alignment alignment(game::design::Align align) {
 Form1::Form1(const game::Platform& platform, QWidget* parent)
     : QWidget(parent), buttonStyle_(QStyleFactory::create(QStringLiteral("Windows"))),
       pauser_(platform.pauser) {
+    // Before the first widget exists, so that each gets its interface from the design table.
+    accessibility::installFactory();
     loadBundledFonts();
     build();
     rules_.emplace(controls(), game::Platform{platform.random, platform.clock, platform.cues,
                                               platform.pump, pauser_, platform.programDirectory});
     wire();
+    accessibility::attach(*this);
     rules_->Form_Load();
 }
 
@@ -197,6 +203,26 @@ void Form1::run(game::design::Handler handler) {
     } catch (const std::exception& error) {
         std::fprintf(stderr, "vantrello: %s\n", error.what());
     }
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+    const KeyCommand command = keyCommand(event->key(), event->modifiers(), event->isAutoRepeat());
+    switch (command.action) {
+    case KeyCommand::Action::Click: {
+        // The key stands for a click on the control, which a hidden control does not take.
+        const Control& control = game::design::control(command.control);
+        if (control.click != nullptr && named<QWidget>(control.name).isVisible()) {
+            run(control.click);
+        }
+        return;
+    }
+    case KeyCommand::Action::Close:
+        close();
+        return;
+    case KeyCommand::Action::None:
+        break;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

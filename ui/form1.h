@@ -26,6 +26,8 @@ class Form1 : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // The keys that stand for clicks (the design table's `key`) and Ctrl+Q, which closes.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     // Once the window is closed a running pick finishes without waiting.

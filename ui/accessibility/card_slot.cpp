@@ -1,0 +1,156 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/accessibility/card_slot.h"
+
+#include "ui/accessibility/posted_click.h"
+#include "ui/image_widget.h"
+#include "ui/label_widget.h"
+
+#include <QEvent>
+#include <QWidget>
+
+namespace ui::accessibility {
+namespace {
+
+QString fromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+template <typename T> T& slotWidget(QWidget& window, std::string_view prefix, int slot) {
+    T* found = window.findChild<T*>(QString::fromStdString(game::design::slotName(prefix, slot)));
+    Q_ASSERT_X(found != nullptr, "CardSlot", "the window lacks a control of a card slot");
+    return *found;
+}
+
+} // namespace
+
+CardSlot::CardSlot(QWidget& window, int slot, QObject* parent)
+    : QObject(parent), row_(game::design::control(game::design::slotName("Short", slot))),
+      back_(slotWidget<ImageWidget>(window, "Short", slot)),
+      rank_(slotWidget<LabelWidget>(window, "NumCard", slot)),
+      face_(slotWidget<ImageWidget>(window, "Card", slot)) {
+    back_.installEventFilter(this);
+}
+
+QWidget& CardSlot::back() const {
+    return back_;
+}
+
+bool CardSlot::faceUp() const {
+    // The back's own visible flag: a card is face up when its back is hidden.
+    return back_.isHidden();
+}
+
+QString CardSlot::name() const {
+    QString seen = fromView(game::design::kFaceDown);
+    if (faceUp()) {
+        const QString rankText = rank_.text();
+        const std::string_view rank = game::design::spokenRank(rankText.toStdString());
+        const std::string_view suit = game::design::spokenSuit(face_.picture());
+        seen = rank.empty() ? rankText : fromView(rank);
+        if (!suit.empty()) {
+            seen += QLatin1Char(' ') + fromView(suit);
+        }
+    }
+    return fromView(row_.spoken) + QStringLiteral(": ") + seen;
+}
+
+bool CardSlot::press() const {
+    return pickable() && !faceUp() && postClick(back_);
+}
+
+bool CardSlot::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &back_ &&
+        (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)) {
+        QAccessibleEvent named(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&named);
+        if (pickable()) {
+            QAccessible::State changed;
+            changed.disabled = true;
+            QAccessibleStateChangeEvent turned(this, changed);
+            QAccessible::updateAccessibility(&turned);
+        }
+    }
+    return false;
+}
+
+CardSlotAccessible::CardSlotAccessible(CardSlot* slot) : QAccessibleObject(slot) {}
+
+CardSlot& CardSlotAccessible::slot() const {
+    return *static_cast<CardSlot*>(object());
+}
+
+QWindow* CardSlotAccessible::window() const {
+    return slot().back().window()->windowHandle();
+}
+
+QRect CardSlotAccessible::rect() const {
+    // The card lies where its back lies.
+    const QWidget& back = slot().back();
+    return {back.mapToGlobal(QPoint(0, 0)), back.size()};
+}
+
+QAccessibleInterface* CardSlotAccessible::parent() const {
+    return QAccessible::queryAccessibleInterface(slot().back().parentWidget());
+}
+
+QAccessibleInterface* CardSlotAccessible::child(int) const {
+    return nullptr;
+}
+
+int CardSlotAccessible::childCount() const {
+    return 0;
+}
+
+int CardSlotAccessible::indexOfChild(const QAccessibleInterface*) const {
+    return -1;
+}
+
+QString CardSlotAccessible::text(QAccessible::Text t) const {
+    return t == QAccessible::Name ? slot().name() : QString();
+}
+
+QAccessible::Role CardSlotAccessible::role() const {
+    return slot().pickable() ? QAccessible::Button : QAccessible::Graphic;
+}
+
+QAccessible::State CardSlotAccessible::state() const {
+    QAccessible::State state;
+    const QWidget& back = slot().back();
+    state.invisible = !back.window()->isVisible();
+    // A face-up card of the player's can no longer be picked.
+    state.disabled = slot().pickable() && slot().faceUp();
+    return state;
+}
+
+void* CardSlotAccessible::interface_cast(QAccessible::InterfaceType t) {
+    if (t == QAccessible::ActionInterface && slot().pickable()) {
+        return static_cast<QAccessibleActionInterface*>(this);
+    }
+    return nullptr;
+}
+
+QStringList CardSlotAccessible::actionNames() const {
+    if (slot().pickable() && !slot().faceUp()) {
+        return {pressAction()};
+    }
+    return {};
+}
+
+void CardSlotAccessible::doAction(const QString& actionName) {
+    if (actionName == pressAction()) {
+        slot().press();
+    }
+}
+
+QStringList CardSlotAccessible::keyBindingsForAction(const QString& actionName) const {
+    const char key = slot().row().key;
+    if (actionName == pressAction() && key != 0) {
+        return {QString(QLatin1Char(key))};
+    }
+    return {};
+}
+
+} // namespace ui::accessibility
