@@ -9,6 +9,7 @@
 #include "game/window_design.h"
 #include "ui/command_line.h"
 #include "ui/form1.h"
+#include "ui/platform_exit.h"
 #include "ui/qt_services.h"
 #include "ui/sound/canberra_cue_player.h"
 
@@ -85,5 +86,5 @@ int main(int argc, char* argv[]) {
     ui::SleepPauser pauser;
     ui::Form1 window({random, clock, cues, pump, pauser, ui::programDirectory()});
     window.show();
-    return app.exec();
+    return ui::finish(app.exec());
 }

@@ -3,6 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // GoogleTest with a live QApplication, as the window needs one.
+#include "ui/platform_exit.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -14,5 +16,5 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return ui::finish(RUN_ALL_TESTS());
 }
