@@ -44,11 +44,15 @@ class EventPump {
     virtual void pumpEvents() = 0;
 };
 
-// Blocks the calling thread for the given number of milliseconds.
+// Holds the rules for the given number of milliseconds: no handler runs meanwhile, and input
+// made during the pause waits for the next pass of the event pump.
 class Pauser {
   public:
     virtual ~Pauser() = default;
     virtual void pause(std::uint32_t milliseconds) = 0;
+    // Ends a running pause at once (the window was closed). A pauser that cannot be
+    // interrupted lets the pause run its length.
+    virtual void interrupt() {}
 };
 
 } // namespace game

@@ -6,6 +6,7 @@
 
 #include "ui/accessibility/window_speech.h"
 #include "ui/fonts/window_fonts.h"
+#include "ui/held_input.h"
 #include "ui/image_widget.h"
 #include "ui/keyboard.h"
 #include "ui/label_widget.h"
@@ -198,6 +199,13 @@ game::Controls Form1::controls() {
 }
 
 void Form1::run(game::design::Handler handler) {
+    HeldInput& held = HeldInput::instance();
+    if (held.holding()) {
+        // A click that reached the window during a pause other than as input (a program, an
+        // assistive technology) waits its turn as input does.
+        held.defer(this, [this, handler] { run(handler); });
+        return;
+    }
     try {
         ((*rules_).*handler)();
     } catch (const std::exception& error) {
@@ -227,6 +235,9 @@ void Form1::keyPressEvent(QKeyEvent* event) {
 
 void Form1::closeEvent(QCloseEvent* event) {
     pauser_.closed = true;
+    pauser_.interrupt();
+    // Input that waited for the pause to end is for a window that is gone.
+    HeldInput::instance().discard();
     event->accept();
 }
 

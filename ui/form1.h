@@ -30,7 +30,8 @@ class Form1 : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    // Once the window is closed a running pick finishes without waiting.
+    // Closing the window ends a running pause at once, and a running pick finishes without
+    // waiting.
     struct PauseUntilClosed : game::Pauser {
         game::Pauser& inner;
         bool closed = false;
@@ -40,6 +41,7 @@ class Form1 : public QWidget {
                 inner.pause(ms);
             }
         }
+        void interrupt() override { inner.interrupt(); }
     };
 
     void build();

@@ -83,7 +83,7 @@ int main(int argc, char* argv[]) {
     game::SystemClock clock;
     ui::CanberraCuePlayer cues;
     ui::QtEventPump pump;
-    ui::SleepPauser pauser;
+    ui::EventLoopPauser pauser;
     ui::Form1 window({random, clock, cues, pump, pauser, ui::programDirectory()});
     window.show();
     return ui::finish(app.exec());

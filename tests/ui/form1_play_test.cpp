@@ -183,7 +183,7 @@ TEST(Form1Play, AWonPickDealsAgainAfterTheRealPauses) {
     game::testing::FixedClock clock;
     game::testing::RecordingCues cues{log};
     QtEventPump pump;
-    SleepPauser pauser;
+    EventLoopPauser pauser;
     Form1 window{{random, clock, cues, pump, pauser, "/opt/vantrello"}};
     window.show();
     random.add({(18 - 2 + 0.5f) / 19, 0, 0, 0, 0.9f});

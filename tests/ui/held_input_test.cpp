@@ -1,0 +1,325 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The pause of the window: everything but input runs during it, input waits and is handed over
+// in order at the next pass of the event pump, and a close ends it at once.
+#include "tests/ui/window_fixture.h"
+#include "ui/held_input.h"
+#include "ui/qt_services.h"
+
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWindow>
+
+#include <chrono>
+#include <functional>
+
+namespace ui::testing {
+namespace {
+
+// A window with a button, a shortcut and a count of its paints, all logged.
+class Target : public QWidget {
+  public:
+    explicit Target(Log& log) : log_(log) {
+        auto* layout = new QVBoxLayout(this);
+        button = new QPushButton(QStringLiteral("button"), this);
+        other = new QPushButton(QStringLiteral("other"), this);
+        layout->addWidget(button);
+        layout->addWidget(other);
+        QObject::connect(button, &QPushButton::clicked, [this] { log_.push_back("button"); });
+        QObject::connect(other, &QPushButton::clicked, [this] { log_.push_back("other"); });
+        auto* shortcut = new QShortcut(QKeySequence(Qt::Key_K), this);
+        QObject::connect(shortcut, &QShortcut::activated, [this] { log_.push_back("shortcut"); });
+        resize(200, 120);
+        show();
+        activateWindow();
+        button->setFocus();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(this));
+    }
+    QPushButton* button = nullptr;
+    QPushButton* other = nullptr;
+    int paints = 0;
+
+  protected:
+    void paintEvent(QPaintEvent*) override { ++paints; }
+
+  private:
+    Log& log_;
+};
+
+void postPress(QObject* receiver, QPointF at, QPointF global) {
+    // Each click a second after the last, so that no two make a double click.
+    static ulong timestamp = 0;
+    timestamp += 1000;
+    auto* press = new QMouseEvent(QEvent::MouseButtonPress, at, at, global, Qt::LeftButton,
+                                  Qt::LeftButton, Qt::NoModifier);
+    press->setTimestamp(timestamp);
+    auto* release = new QMouseEvent(QEvent::MouseButtonRelease, at, at, global, Qt::LeftButton,
+                                    Qt::NoButton, Qt::NoModifier);
+    release->setTimestamp(timestamp + 10);
+    QCoreApplication::postEvent(receiver, press);
+    QCoreApplication::postEvent(receiver, release);
+}
+
+// Clicks the window's native window at the centre of a widget, as the window system does.
+void postClickToWindow(Target& t, QWidget* widget) {
+    const QPointF at = widget->mapTo(&t, QRectF(widget->rect()).center());
+    postPress(t.windowHandle(), at, t.mapToGlobal(at));
+}
+
+// A key typed while the window has the focus, as the window system delivers it.
+void postKeyToWindow(Target& t, int key, const QString& text) {
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QCoreApplication::postEvent(t.windowHandle(),
+                                    new QKeyEvent(type, key, Qt::NoModifier, text));
+    }
+}
+
+struct InputCase {
+    const char* name;
+    std::function<void(Target&)> make;
+    Log expected; // after the pump
+};
+
+class InputDuringAPause : public ::testing::TestWithParam<InputCase> {};
+
+TEST_P(InputDuringAPause, WaitsForTheNextPumpAndThenRuns) {
+    Log log;
+    Target t(log);
+    EventLoopPauser pauser;
+    QtEventPump pump;
+    QTimer::singleShot(0, &t, [&] { GetParam().make(t); });
+    pauser.pause(30);
+    EXPECT_TRUE(log.empty()) << "ran during the pause: " << log.front();
+    EXPECT_GT(HeldInput::instance().waiting(), 0u);
+    pump.pumpEvents();
+    EXPECT_EQ(log, GetParam().expected);
+    EXPECT_EQ(HeldInput::instance().waiting(), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryKindOfInput, InputDuringAPause,
+    ::testing::Values(InputCase{"ClickPostedToTheNativeWindow",
+                                [](Target& t) { postClickToWindow(t, t.button); },
+                                {"button"}},
+                      InputCase{"ClickPostedToTheWidget",
+                                [](Target& t) {
+                                    const QPointF at = QRectF(t.button->rect()).center();
+                                    postPress(t.button, at, t.button->mapToGlobal(at));
+                                },
+                                {"button"}},
+                      InputCase{"ClickSentToTheWidget",
+                                [](Target& t) { QTest::mouseClick(t.button, Qt::LeftButton); },
+                                {"button"}},
+                      InputCase{"SpaceOnTheFocusedButton",
+                                [](Target& t) { QTest::keyClick(t.button, Qt::Key_Space); },
+                                {"button"}},
+                      InputCase{"KeyboardShortcut",
+                                [](Target& t) { QTest::keyClick(&t, Qt::Key_K); },
+                                {"shortcut"}},
+                      InputCase{"ClicksAndKeysInTheirOrder",
+                                [](Target& t) {
+                                    postClickToWindow(t, t.other);
+                                    postKeyToWindow(t, Qt::Key_K, QStringLiteral("k"));
+                                    postClickToWindow(t, t.button);
+                                    postClickToWindow(t, t.other);
+                                },
+                                {"other", "shortcut", "button", "other"}}),
+    [](const ::testing::TestParamInfo<InputCase>& info) { return std::string(info.param.name); });
+
+TEST(HeldInput, EverythingElseRunsDuringAPause) {
+    Log log;
+    Target t(log);
+    EventLoopPauser pauser;
+    const int paintsBefore = t.paints;
+    bool timerRan = false;
+    QTimer::singleShot(0, &t, [&] {
+        timerRan = true;
+        t.update();
+    });
+    pauser.pause(50);
+    EXPECT_TRUE(timerRan);
+    EXPECT_GT(t.paints, paintsBefore) << "the window repaints during a pause";
+}
+
+TEST(HeldInput, WaitingInputRunsWhenTheHandlerReturnsAndBeforeNewerInput) {
+    Log log;
+    Target t(log);
+    EventLoopPauser pauser;
+    QTimer::singleShot(0, &t, [&] { postClickToWindow(t, t.button); });
+    pauser.pause(20);
+    // Newer input, made after the pause, while the handler that paused still runs.
+    postClickToWindow(t, t.other);
+    EXPECT_TRUE(log.empty());
+    // Back in the event loop, without another pump.
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(log, (Log{"button", "other"}));
+}
+
+TEST(HeldInput, NothingIsHeldOutsideAPause) {
+    Log log;
+    Target t(log);
+    QTest::mouseClick(t.button, Qt::LeftButton);
+    QTest::keyClick(&t, Qt::Key_K);
+    EXPECT_EQ(log, (Log{"button", "shortcut"}));
+    EXPECT_FALSE(HeldInput::instance().holding());
+}
+
+TEST(HeldInput, DiscardForgetsWhatWaits) {
+    Log log;
+    Target t(log);
+    EventLoopPauser pauser;
+    QTimer::singleShot(0, &t, [&] { QTest::mouseClick(t.button, Qt::LeftButton); });
+    pauser.pause(20);
+    HeldInput::instance().discard();
+    QtEventPump().pumpEvents();
+    EXPECT_TRUE(log.empty());
+}
+
+TEST(EventLoopPauser, InterruptEndsThePauseAtOnce) {
+    EventLoopPauser pauser;
+    QObject context;
+    QTimer::singleShot(0, &context, [&] { pauser.interrupt(); });
+    QElapsedTimer timer;
+    timer.start();
+    pauser.pause(60000);
+    EXPECT_LT(timer.elapsed(), 5000);
+}
+
+// The one real-time check of a pause's length: never shorter, and not much longer.
+TEST(EventLoopPauser, LastsItsLength) {
+    EventLoopPauser pauser;
+    const auto start = std::chrono::steady_clock::now();
+    pauser.pause(300);
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(took, std::chrono::milliseconds(300));
+    EXPECT_LT(took, std::chrono::milliseconds(400));
+}
+
+// A pause that lets events run but takes no time, so that the window tests can act during it.
+struct InstantPause : game::Pauser {
+    Log& log;
+    std::function<void(std::uint32_t)> meanwhile;
+    explicit InstantPause(Log& l) : log(l) {}
+    void pause(std::uint32_t ms) override {
+        log.push_back("pause " + std::to_string(ms));
+        const HeldInput::Pause holding(HeldInput::instance());
+        if (meanwhile) {
+            meanwhile(ms);
+        }
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+};
+
+struct PausingWindow {
+    Log log;
+    game::testing::ScriptedRandom random;
+    game::testing::FixedClock clock;
+    game::testing::RecordingCues cues{log};
+    InstantPause pauser{log};
+    QtEventPump pump;
+    Form1 window{{random, clock, cues, pump, pauser, "/opt/vantrello"}};
+
+    template <typename T = QWidget> T* find(const char* name) const {
+        return window.findChild<T*>(QString::fromLatin1(name));
+    }
+    QString text(const char* name) const { return find<QLabel>(name)->text(); }
+    void deal(int win, std::initializer_list<int> ranks) {
+        const float base = (static_cast<float>((win == 0 ? 5 : win) - 2) + 0.5f) / 19.0f;
+        random.add({base, 0.0f, 0.0f, 0.0f, win == 0 ? 0.1f : 0.9f});
+        cards(ranks);
+    }
+    void cards(std::initializer_list<int> ranks) {
+        for (int rank : ranks) {
+            random.add({game::testing::rankDraw(rank), game::testing::suitDraw(1)});
+        }
+    }
+};
+
+const std::string kClick = "cue /opt/vantrello/click.wav";
+const std::string kWin = "cue /opt/vantrello/win.wav";
+
+TEST(Form1Pause, AClickDuringTheShowdownPauseRunsAfterThePick) {
+    PausingWindow w;
+    w.window.show();
+    w.deal(20, {9, 3, 10, 4, 5});
+    QTest::mouseClick(w.find("Command1"), Qt::LeftButton);
+    w.log.clear();
+    // During the showdown pause of a lost pick the player presses "Забрать", and a program
+    // presses "Play": neither runs before the pick's showdown.
+    w.pauser.meanwhile = [&](std::uint32_t ms) {
+        if (ms == 300) {
+            QTest::mouseClick(w.find("Command2"), Qt::LeftButton);
+            w.deal(0, {2, 2, 2, 2, 2});
+            w.find<QPushButton>("Command1")->click();
+        }
+    };
+    QTest::mouseClick(w.find("Short2"), Qt::LeftButton);
+    EXPECT_EQ(w.log, (Log{kClick, "pause 300"})) << "a 3 against a 9 loses: no deal, no pause";
+    EXPECT_EQ(w.text("LabelTotalWin"), "0") << "lost before the banking ran";
+    EXPECT_EQ(w.text("LabelCredit"), "97");
+    // Back in the event loop the two clicks run, in the order they were made.
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.text("LabelCredit"), "94") << "banked 0, then charged for the new play";
+    EXPECT_EQ(w.text("NumCard1"), "2");
+}
+
+TEST(Form1Pause, AClickDuringTheNextDealPauseRunsNestedAtThePump) {
+    PausingWindow w;
+    w.window.show();
+    w.deal(20, {3, 9, 9, 9, 9});
+    QTest::mouseClick(w.find("Command1"), Qt::LeftButton);
+    w.log.clear();
+    // During the showdown pause of a won pick the player presses "Забрать": it waits for the
+    // pump before the next-deal pause, and ends the chain there.
+    w.pauser.meanwhile = [&](std::uint32_t ms) {
+        if (ms == 300) {
+            QTest::mouseClick(w.find("Command2"), Qt::LeftButton);
+        }
+    };
+    w.deal(0, {2, 2, 2, 2, 2});
+    QTest::mouseClick(w.find("Short2"), Qt::LeftButton);
+    EXPECT_EQ(w.log, (Log{kClick, "pause 300", kWin, "pause 2500"}));
+    // Won 40, banked at the pump (137), then the pick deals as on an idle table (134).
+    EXPECT_EQ(w.text("LabelCredit"), "134");
+    EXPECT_EQ(w.text("LabelStep"), "1");
+}
+
+TEST(Form1Pause, ClosingDuringTheNextDealPauseEndsItAtOnce) {
+    Log log;
+    game::testing::ScriptedRandom random;
+    game::testing::FixedClock clock;
+    game::testing::RecordingCues cues{log};
+    QtEventPump pump;
+    EventLoopPauser pauser;
+    Form1 window{{random, clock, cues, pump, pauser, "/opt/vantrello"}};
+    window.show();
+    random.add({(18 - 2 + 0.5f) / 19, 0, 0, 0, 0.9f});
+    for (int rank : {3, 9, 9, 9, 9, 2, 2, 2, 2, 2}) {
+        random.add({game::testing::rankDraw(rank), 0.0f});
+    }
+    QTest::mouseClick(window.findChild<QWidget*>("Command1"), Qt::LeftButton);
+    QElapsedTimer sinceClose;
+    // Half a second into the pick: into its next-deal pause, which runs from 300 ms to 2800 ms.
+    QTimer::singleShot(500, &window, [&] {
+        sinceClose.start();
+        window.close();
+    });
+    QTest::mouseClick(window.findChild<QWidget*>("Short2"), Qt::LeftButton);
+    ASSERT_TRUE(sinceClose.isValid());
+    EXPECT_LT(sinceClose.elapsed(), 1000) << "the pick went on waiting after the close";
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.findChild<QLabel*>("LabelStep")->text(), "2")
+        << "the pick still deals the next round, without its pause";
+}
+
+} // namespace
+} // namespace ui::testing
