@@ -9,11 +9,13 @@
 namespace ui {
 
 KeyCommand keyCommand(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat) {
-    // A digit typed on the keypad differs from the main keyboard's only by this flag.
-    const Qt::KeyboardModifiers held = modifiers & ~Qt::KeypadModifier;
-    if (key == Qt::Key_Q && held == Qt::ControlModifier) {
+    if (key == Qt::Key_Q && (modifiers & ~Qt::KeypadModifier) == Qt::ControlModifier) {
         return {KeyCommand::Action::Close};
     }
+    // A digit typed on the keypad differs from the main keyboard's only by the keypad flag, and
+    // some layouts (French AZERTY) type the digits with Shift; Ctrl, Alt and Meta leave the key
+    // to the desktop.
+    const Qt::KeyboardModifiers held = modifiers & ~(Qt::KeypadModifier | Qt::ShiftModifier);
     if (held != Qt::NoModifier || autoRepeat) {
         return {};
     }

@@ -20,8 +20,9 @@ struct KeyCommand {
     bool operator==(const KeyCommand&) const = default;
 };
 
-// A control's key picks it on the main keyboard and on the keypad, without other modifiers; a
-// key held down picks once, not again with every repeat. Ctrl+Q closes the window.
+// A control's key clicks it, typed on the main keyboard (with or without Shift) or on the keypad,
+// but not with Ctrl, Alt or Meta; a key held down clicks once, not again with every repeat.
+// Ctrl+Q closes the window.
 KeyCommand keyCommand(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat);
 
 } // namespace ui

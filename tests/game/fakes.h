@@ -81,8 +81,15 @@ struct QueuedPump : EventPump {
 
 struct RecordingPauser : Pauser {
     Log& log;
+    // What the player does while the pause holds the game, such as clicking meanwhile.
+    std::function<void(std::uint32_t)> meanwhile;
     explicit RecordingPauser(Log& l) : log(l) {}
-    void pause(std::uint32_t ms) override { log.push_back("pause " + std::to_string(ms)); }
+    void pause(std::uint32_t ms) override {
+        log.push_back("pause " + std::to_string(ms));
+        if (meanwhile) {
+            meanwhile(ms);
+        }
+    }
 };
 
 // Forwards to a table record and logs visibility changes, so tests see their order.

@@ -4,7 +4,7 @@
 
 #include "ui/accessibility/card_slot.h"
 
-#include "ui/accessibility/posted_click.h"
+#include "ui/accessibility/posted_press.h"
 #include "ui/image_widget.h"
 #include "ui/label_widget.h"
 
@@ -58,7 +58,14 @@ QString CardSlot::name() const {
 }
 
 bool CardSlot::press() const {
-    return pickable() && !faceUp() && postClick(back_);
+    if (!pickable() || faceUp()) {
+        return false;
+    }
+    // The card's key stands for a click on its back (the window's keys), so pressing it is
+    // picking the card exactly as a click would, whenever the window gets to the key.
+    postKeyPress(*back_.window(), static_cast<unsigned char>(row_.key),
+                 QString(QLatin1Char(row_.key)));
+    return true;
 }
 
 bool CardSlot::eventFilter(QObject* watched, QEvent* event) {

@@ -35,7 +35,8 @@ class CardSlot : public QObject {
     bool pickable() const { return row_.click != nullptr; }
     // "Карта 3: закрыта", "Карта 3: дама червей", "Карта дилера: туз пик".
     QString name() const;
-    // Clicks the back through the window's event queue, as the mouse would.
+    // Presses the card's key through the window's event queue, which picks the card as a click
+    // on its back does. Returns false, posting nothing, for a card that cannot be picked now.
     bool press() const;
 
   protected:

@@ -4,7 +4,7 @@
 
 #include "ui/accessibility/control_accessible.h"
 
-#include "ui/accessibility/posted_click.h"
+#include "ui/accessibility/posted_press.h"
 #include "ui/accessibility/window_speech.h"
 
 #include <QAbstractButton>
@@ -174,7 +174,8 @@ QStringList ControlAccessible::actionNames() const {
 void ControlAccessible::doAction(const QString& actionName) {
     if (actionName == pressAction()) {
         if (isButton() && widget()->isEnabled()) {
-            postClick(*widget());
+            // Space presses a button as a click does, whether or not it has the focus.
+            postKeyPress(*widget(), Qt::Key_Space, QStringLiteral(" "));
         }
         return;
     }

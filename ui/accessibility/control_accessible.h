@@ -26,7 +26,7 @@ class ControlAccessible : public QAccessibleWidget {
     int indexOfChild(const QAccessibleInterface* child) const override;
     void* interface_cast(QAccessible::InterfaceType t) override;
 
-    // A button's press clicks it through the window's event queue, as the mouse would.
+    // A button's press is a press of Space on it, through the window's event queue.
     QStringList actionNames() const override;
     void doAction(const QString& actionName) override;
 

@@ -1,0 +1,255 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Playing the window with the keyboard alone: the digit keys pick the player's cards exactly as
+// clicks on their backs do, nested behaviour included; Ctrl+Q closes; focus order unchanged.
+#include "tests/ui/posted_input.h"
+#include "tests/ui/window_fixture.h"
+#include "ui/keyboard.h"
+
+#include <QApplication>
+
+namespace ui::testing {
+namespace {
+
+const std::string kClick = "cue /opt/vantrello/click.wav";
+const std::string kWin = "cue /opt/vantrello/win.wav";
+
+using Action = KeyCommand::Action;
+
+struct KeyCase {
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    bool autoRepeat;
+    KeyCommand expected;
+};
+
+TEST(KeyCommands, DigitsClickThePlayersBacksAndCtrlQCloses) {
+    const KeyCommand none{};
+    const std::vector<KeyCase> cases{
+        {Qt::Key_1, Qt::NoModifier, false, {Action::Click, "Short2"}},
+        {Qt::Key_2, Qt::NoModifier, false, {Action::Click, "Short3"}},
+        {Qt::Key_3, Qt::NoModifier, false, {Action::Click, "Short4"}},
+        {Qt::Key_4, Qt::NoModifier, false, {Action::Click, "Short5"}},
+        {Qt::Key_1, Qt::KeypadModifier, false, {Action::Click, "Short2"}},
+        {Qt::Key_4, Qt::KeypadModifier, false, {Action::Click, "Short5"}},
+        {Qt::Key_2, Qt::ShiftModifier, false, {Action::Click, "Short3"}}, // AZERTY
+        {Qt::Key_0, Qt::NoModifier, false, none},
+        {Qt::Key_5, Qt::NoModifier, false, none},
+        {Qt::Key_5, Qt::KeypadModifier, false, none},
+        {Qt::Key_1, Qt::ControlModifier, false, none},
+        {Qt::Key_1, Qt::AltModifier, false, none},
+        {Qt::Key_1, Qt::MetaModifier, false, none},
+        {Qt::Key_2, Qt::NoModifier, true, none},
+        // The keypad's digits with Num Lock off are arrows and the like, not digits.
+        {Qt::Key_End, Qt::KeypadModifier, false, none},
+        {Qt::Key_Down, Qt::KeypadModifier, false, none},
+        {Qt::Key_Q, Qt::ControlModifier, false, {Action::Close}},
+        {Qt::Key_Q, Qt::ControlModifier, true, {Action::Close}},
+        {Qt::Key_Q, Qt::NoModifier, false, none},
+        {Qt::Key_Q, Qt::ControlModifier | Qt::ShiftModifier, false, none},
+        {Qt::Key_Return, Qt::NoModifier, false, none},
+        {Qt::Key_Space, Qt::NoModifier, false, none},
+    };
+    for (const KeyCase& c : cases) {
+        EXPECT_EQ(keyCommand(c.key, c.modifiers, c.autoRepeat), c.expected)
+            << "key " << c.key << " modifiers " << c.modifiers.toInt() << " repeat "
+            << c.autoRepeat;
+    }
+}
+
+// A shown, active window with its focus on "Play", as it opens.
+void activate(ScriptedWindow& w) {
+    w.window.show();
+    w.window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window));
+}
+
+void press(ScriptedWindow& w, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    // Keys go to the focused button first, which passes on what it does not use.
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus != nullptr ? focus : &w.window, Qt::Key(key), modifiers);
+}
+
+struct PickKey {
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    int slot;
+};
+
+TEST(Form1Keys, EachDigitPicksItsCardAsAClickOnItsBackDoes) {
+    for (const PickKey& k :
+         {PickKey{Qt::Key_1, Qt::NoModifier, 2}, PickKey{Qt::Key_2, Qt::NoModifier, 3},
+          PickKey{Qt::Key_3, Qt::NoModifier, 4}, PickKey{Qt::Key_4, Qt::NoModifier, 5},
+          PickKey{Qt::Key_1, Qt::KeypadModifier, 2}, PickKey{Qt::Key_2, Qt::KeypadModifier, 3},
+          PickKey{Qt::Key_3, Qt::KeypadModifier, 4}, PickKey{Qt::Key_4, Qt::KeypadModifier, 5}}) {
+        SCOPED_TRACE(k.slot);
+        ScriptedWindow w;
+        activate(w);
+        // Every player card is lower than the dealer's 9: the pick loses and no deal follows.
+        w.dealt(20, {9, 3, 3, 3, 3});
+        press(w, k.key, k.modifiers);
+        EXPECT_EQ(w.log, (Log{kClick, "pause 300"}));
+        EXPECT_EQ(w.image("ImagePick")->left(), game::DoubleUp::pickMarkerLeft(k.slot));
+        EXPECT_EQ(w.text("LabelTotalWin"), "0");
+        for (int slot = 2; slot <= 5; ++slot) {
+            EXPECT_FALSE(w.image(game::design::slotName("Short", slot).c_str())->isVisible());
+        }
+    }
+}
+
+TEST(Form1Keys, KeysWithCtrlAltOrRepeatPickNothing) {
+    ScriptedWindow w;
+    activate(w);
+    w.dealt(20, {9, 3, 3, 3, 3});
+    press(w, Qt::Key_1, Qt::ControlModifier);
+    press(w, Qt::Key_2, Qt::AltModifier);
+    // A repeat of a held key: it must not pick again once a later deal shows the backs.
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_4, Qt::NoModifier, QStringLiteral("4"), true);
+    QApplication::sendEvent(QApplication::focusWidget(), &repeat);
+    EXPECT_TRUE(w.log.empty());
+    for (const char* back : {"Short2", "Short3", "Short4", "Short5"}) {
+        EXPECT_TRUE(w.image(back)->isVisible()) << back;
+    }
+    press(w, Qt::Key_4);
+    EXPECT_EQ(w.image("ImagePick")->left(), game::DoubleUp::pickMarkerLeft(5));
+}
+
+TEST(Form1Keys, AKeyOnAFaceUpCardOrBeforeTheFirstDealChangesNothing) {
+    ScriptedWindow w;
+    activate(w);
+    press(w, Qt::Key_3);
+    EXPECT_TRUE(w.log.empty()) << "a pick before the first deal is ignored, by key as by click";
+    EXPECT_TRUE(w.image("Short4")->isVisible());
+
+    w.dealt(20, {9, 3, 3, 3, 3});
+    press(w, Qt::Key_1);
+    w.log.clear();
+    for (int key : {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4}) {
+        press(w, key);
+    }
+    EXPECT_TRUE(w.log.empty());
+    EXPECT_EQ(w.image("ImagePick")->left(), game::DoubleUp::pickMarkerLeft(2));
+}
+
+TEST(Form1Keys, KeysPickWhicheverButtonHasTheFocus) {
+    ScriptedWindow w;
+    activate(w);
+    w.dealt(20, {9, 3, 3, 3, 3});
+    press(w, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), w.find("Command2"));
+    press(w, Qt::Key_3);
+    EXPECT_EQ(w.image("ImagePick")->left(), game::DoubleUp::pickMarkerLeft(4));
+}
+
+TEST(Form1Keys, FirstFocusAndTabOrderAreTheButtonsAlone) {
+    ScriptedWindow w;
+    activate(w);
+    EXPECT_EQ(QApplication::focusWidget(), w.find("Command1"));
+    press(w, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), w.find("Command2"));
+    press(w, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), w.find("Command1"));
+    // Nothing else of the window ever takes the focus, the cards included.
+    for (QWidget* widget : w.window.findChildren<QWidget*>()) {
+        if (!qobject_cast<QPushButton*>(widget)) {
+            EXPECT_EQ(widget->focusPolicy(), Qt::NoFocus) << widget->objectName().toStdString();
+        }
+    }
+}
+
+TEST(Form1Keys, AKeyWaitingInTheQueueRunsNestedAtThePicksPumpAsAClickDoes) {
+    // As Form1Play.AClickQueuedDuringAPickRunsNestedAtItsPump, with the key "2" for the click
+    // on the back of slot 3: the inner pick loses inside the outer, which then wins.
+    ScriptedWindow w;
+    activate(w);
+    w.dealt(20, {5, 9, 3, 9, 9});
+    postKey(w.window, Qt::Key_2, Qt::NoModifier, QStringLiteral("2"));
+    w.scriptCards({4, 4, 4, 4, 4});
+    w.click("Short2");
+    EXPECT_EQ(w.log, (Log{kClick, kClick, "pause 300", "pause 300", kWin, "pause 2500"}));
+    EXPECT_EQ(w.text("LabelTotalWin"), "0");
+    EXPECT_EQ(w.text("LabelCredit"), "94");
+    EXPECT_EQ(w.text("LabelStep"), "2");
+}
+
+// What the player does during the showdown pause of a won pick: press "Play" one way or another.
+enum class PlayBy { Click, Return, Space };
+
+TEST(Form1Keys, PlayPressedByKeyDuringAPauseRunsAtTheNextPumpAsAClickDoes) {
+    for (PlayBy by : {PlayBy::Click, PlayBy::Return, PlayBy::Space}) {
+        SCOPED_TRACE(static_cast<int>(by));
+        ScriptedWindow w;
+        activate(w);
+        w.dealt(20, {3, 9, 9, 9, 9});
+        w.pauser.meanwhile = [&w, by](std::uint32_t ms) {
+            if (ms != game::DoubleUp::kShowdownPauseMs) {
+                return;
+            }
+            switch (by) {
+            case PlayBy::Click:
+                postMouseClick(w.window, *w.find("Command1"));
+                break;
+            case PlayBy::Return:
+                postKey(w.window, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+                break;
+            case PlayBy::Space:
+                postKey(w.window, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+                break;
+            }
+        };
+        // The press waits through the showdown and runs at the pump before the next-deal pause:
+        // one deal there, and the pick's own deal after the pause.
+        w.scriptCards({2, 2, 2, 2, 2, 2, 2, 2, 2, 2});
+        w.click("Short2");
+        settle();
+        EXPECT_EQ(w.log, (Log{kClick, "pause 300", kWin, "pause 2500"}));
+        EXPECT_EQ(w.text("LabelStep"), "3");
+        EXPECT_EQ(w.text("LabelTotalWin"), "40");
+        EXPECT_EQ(w.text("LabelDouble"), "80");
+        EXPECT_TRUE(w.random.numbers.empty()) << "two deals drew their cards";
+    }
+}
+
+TEST(Form1Keys, CtrlQClosesTheWindow) {
+    ScriptedWindow w;
+    activate(w);
+    press(w, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(w.window.isVisible());
+}
+
+TEST(Form1Keys, CtrlQDuringAPauseClosesAtTheNextPumpAndThePickFinishesWithoutWaiting) {
+    ScriptedWindow w;
+    activate(w);
+    w.dealt(20, {3, 9, 9, 9, 9});
+    w.pauser.meanwhile = [&w](std::uint32_t) {
+        postKey(w.window, Qt::Key_Q, Qt::ControlModifier, QStringLiteral("\x11"));
+    };
+    w.scriptCards({2, 2, 2, 2, 2});
+    w.click("Short2");
+    EXPECT_FALSE(w.window.isVisible());
+    EXPECT_EQ(w.log, (Log{kClick, "pause 300", kWin})) << "no pause runs after the close";
+    EXPECT_EQ(w.text("LabelStep"), "2") << "the pick still dealt the next round";
+}
+
+TEST(Form1Keys, AWholeGameWithTheKeyboardAlone) {
+    ScriptedWindow w;
+    activate(w);
+    w.scriptDeal(20, {9, 3, 10, 4, 5});
+    press(w, Qt::Key_Return); // "Play"
+    EXPECT_EQ(w.text("LabelCredit"), "97");
+    w.scriptCards({2, 2, 2, 2, 2});
+    press(w, Qt::Key_2); // the 10 beats the 9
+    EXPECT_EQ(w.text("LabelTotalWin"), "40");
+    EXPECT_EQ(w.text("LabelStep"), "2");
+    press(w, Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); // "Забрать"
+    EXPECT_EQ(w.text("LabelCredit"), "137");
+    EXPECT_EQ(w.text("LabelTotalWin"), "0");
+    press(w, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(w.window.isVisible());
+}
+
+} // namespace
+} // namespace ui::testing
