@@ -1,0 +1,193 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "odds/fast_path.h"
+
+#include <bit>
+
+namespace odds {
+namespace {
+
+// game::SeededRandom, inlined: the same state, the same mixing of a clock reading, the same
+// 24-bit numbers. A number is 24 random bits b read as b / 2^24, so floor(r * span + base),
+// which the rules take in double precision, is exactly (b * span >> 24) + base here.
+class Stream {
+  public:
+    explicit Stream(std::uint64_t state) : state_(state) {}
+
+    void reseed(double clockSeconds) {
+        state_ = mix(state_ ^ std::bit_cast<std::uint64_t>(clockSeconds)) + kGolden;
+    }
+    int draw(int span, int base) {
+        state_ += kGolden;
+        const auto bits = static_cast<std::uint32_t>(mix(state_) >> 40);
+        return static_cast<int>((static_cast<std::uint64_t>(bits) * span) >> 24) + base;
+    }
+    // A number whose value nothing looks at: only the state moves on.
+    void skip() { state_ += kGolden; }
+
+  private:
+    static constexpr std::uint64_t kGolden = 0x9E3779B97F4A7C15ULL;
+    static std::uint64_t mix(std::uint64_t z) {
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+        return z ^ (z >> 31);
+    }
+    std::uint64_t state_;
+};
+
+constexpr std::int64_t kCharge = 3;
+constexpr std::uint64_t kShowdownPauseMs = 300;
+constexpr std::uint64_t kNextDealPauseMs = 2500;
+
+template <bool Traced> class Player {
+  public:
+    Player(const Strategy& strategy, std::uint64_t stream, Trace* trace)
+        : strategy_(strategy), stream_(stream), trace_(trace) {}
+
+    Tally run(std::uint64_t deals) {
+        while (tally_.deals < deals) {
+            stretch();
+        }
+        return tally_;
+    }
+
+  private:
+    void record(char press, int slot) {
+        if constexpr (Traced) {
+            trace_->push_back(Snapshot{press, slot, credit_, win_, step_, doubled_, eche_, ranks_});
+        }
+    }
+
+    // The doubled amount on show, then the five cards: dealer first, then slots 2 to 5, each after
+    // its own reseed. Only the dealer's rank and the rank in the slot the player will pick are
+    // looked at.
+    void dealCards() {
+        const double now = time_.seconds();
+        for (int slot = 1; slot <= 5; ++slot) {
+            stream_.reseed(now);
+            if (Traced || slot == 1 || slot == nextSlot_) {
+                ranks_[static_cast<std::size_t>(slot - 1)] = stream_.draw(13, 2);
+            } else {
+                stream_.skip();
+            }
+            stream_.skip(); // the suit
+        }
+        doubled_ = win_ + win_;
+        ++tally_.deals;
+    }
+
+    // The press of "Play", with no chain running.
+    void play() {
+        time_.ms += SimulatedTime::kThinkMs;
+        if (win_ == 0) {
+            credit_ -= kCharge;
+        }
+        stream_.reseed(time_.seconds());
+        int win = stream_.draw(19, 2);
+        if (stream_.draw(9, 2) == 10) {
+            win = 30;
+        }
+        if (stream_.draw(19, 2) == 10) {
+            win = 50;
+        }
+        if (stream_.draw(49, 2) == 10) {
+            win = 100;
+        }
+        if (stream_.draw(4, 0) != 3) {
+            win = 0;
+        }
+        win_ = win;
+        ++tally_.winsPutUp[static_cast<std::size_t>(win)];
+        dealCards();
+        record('P', 0);
+    }
+
+    // A pick of the next card: true when the chain goes on (won or tied), which deals again.
+    bool pick() {
+        const int slot = nextSlot_;
+        nextSlot_ = nextSlot_ == 5 ? 2 : nextSlot_ + 1;
+        time_.ms += SimulatedTime::kThinkMs + kShowdownPauseMs;
+        ++tally_.picks;
+        const int dealer = ranks_[0];
+        const int picked = ranks_[static_cast<std::size_t>(slot - 1)];
+        if (picked > dealer) {
+            win_ += win_;
+            eche_ = -1;
+        } else if (picked < dealer) {
+            win_ = 0;
+            step_ = 1;
+            eche_ = 0;
+            record('S', slot);
+            return false;
+        } else {
+            eche_ = -1;
+        }
+        // The chain's next deal: no charge on a standing win, one more step.
+        time_.ms += kNextDealPauseMs;
+        if (win_ == 0) {
+            credit_ -= kCharge;
+        }
+        ++step_;
+        dealCards();
+        record('S', slot);
+        return true;
+    }
+
+    void stretch() {
+        std::uint64_t plays = 1;
+        play();
+        while (win_ != 0 && win_ < strategy_.replayBelow) {
+            ++plays;
+            play();
+        }
+        if (win_ == 0) {
+            tally_.addStretch(0, plays);
+            return;
+        }
+        int doubled = 0;
+        while (doubled < strategy_.doubles) {
+            const std::int64_t before = win_;
+            if (!pick()) {
+                tally_.addStretch(0, plays);
+                return;
+            }
+            if (win_ != before) {
+                ++doubled;
+            }
+        }
+        time_.ms += SimulatedTime::kThinkMs;
+        const std::int64_t collected = win_;
+        credit_ += win_;
+        win_ = 0;
+        eche_ = 0;
+        record('C', 0);
+        tally_.addStretch(collected, plays);
+    }
+
+    Strategy strategy_;
+    Stream stream_;
+    Trace* trace_;
+    SimulatedTime time_;
+    Tally tally_;
+    std::int64_t credit_ = 100;
+    std::int64_t win_ = 0;
+    std::int64_t step_ = 1;
+    std::int64_t doubled_ = 0;
+    int eche_ = 0;
+    std::array<int, 5> ranks_{};
+    int nextSlot_ = 2;
+};
+
+} // namespace
+
+Tally simulateFast(const Strategy& strategy, std::uint64_t stream, std::uint64_t deals,
+                   Trace* trace) {
+    if (trace != nullptr) {
+        return Player<true>(strategy, stream, trace).run(deals);
+    }
+    return Player<false>(strategy, stream, nullptr).run(deals);
+}
+
+} // namespace odds

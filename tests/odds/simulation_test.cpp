@@ -1,0 +1,110 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The simulations against the exact figures, the intervals themselves, and reproducibility.
+#include "odds/exact.h"
+#include "odds/simulation.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+
+namespace odds {
+namespace {
+
+TEST(Simulation, FastPathLandsInsideItsIntervals) {
+    const std::vector<Strategy> strategies{Strategy{},     Strategy{0, 1},  Strategy{0, 4},
+                                           Strategy{5, 0}, Strategy{30, 0}, Strategy{10, 2}};
+    const std::vector<Tally> tallies = simulate(strategies, Path::Fast, 400'000, 1, 2);
+    for (std::size_t i = 0; i < strategies.size(); ++i) {
+        const ExactFigures exact = exactFigures(strategies[i]);
+        const SimulatedFigures sim = estimate(tallies[i]);
+        EXPECT_TRUE(sim.agreesWith(exact))
+            << name(strategies[i]) << ": return " << sim.returnToPlayer.low << ".."
+            << sim.returnToPlayer.high << " exact " << exact.returnToPlayer.decimal(6);
+    }
+}
+
+TEST(Simulation, RulesPathLandsInsideItsIntervals) {
+    const std::vector<Strategy> strategies{Strategy{}, Strategy{5, 1}};
+    const std::vector<Tally> tallies = simulate(strategies, Path::Rules, 60'000, 2, 2);
+    for (std::size_t i = 0; i < strategies.size(); ++i) {
+        EXPECT_TRUE(estimate(tallies[i]).agreesWith(exactFigures(strategies[i])))
+            << name(strategies[i]);
+    }
+}
+
+TEST(Simulation, SimulatedWinsFollowTheTable) {
+    const Tally t = simulate({Strategy{}}, Path::Fast, 200'000, 3, 1)[0];
+    std::uint64_t total = 0;
+    for (std::uint64_t n : t.winsPutUp) {
+        total += n;
+    }
+    EXPECT_EQ(total, t.plays);
+    for (int v : {1, 21, 29, 31, 99}) {
+        EXPECT_EQ(t.winsPutUp[static_cast<std::size_t>(v)], 0U) << v;
+    }
+    // Three in four put up nothing: within 5 standard deviations.
+    const double zeros = static_cast<double>(t.winsPutUp[0]) / static_cast<double>(total);
+    EXPECT_NEAR(zeros, 0.75, 5 * std::sqrt(0.75 * 0.25 / static_cast<double>(total)));
+}
+
+TEST(Simulation, ResultsDoNotDependOnTheNumberOfThreads) {
+    const std::vector<Strategy> strategies{Strategy{}, Strategy{0, 2}, Strategy{7, 0}};
+    const auto one = simulate(strategies, Path::Fast, 50'000, 42, 1);
+    const auto three = simulate(strategies, Path::Fast, 50'000, 42, 3);
+    for (std::size_t i = 0; i < strategies.size(); ++i) {
+        EXPECT_TRUE(one[i] == three[i]) << name(strategies[i]);
+    }
+    const auto other = simulate(strategies, Path::Fast, 50'000, 43, 2);
+    EXPECT_FALSE(one[0] == other[0]) << "another seed, other rounds";
+}
+
+TEST(Simulation, EveryChunkOfEveryStrategyHasItsOwnStream) {
+    std::set<std::uint64_t> streams;
+    for (std::size_t s = 0; s < 40; ++s) {
+        for (unsigned c = 0; c < kChunks; ++c) {
+            streams.insert(streamFor(7, s, c));
+        }
+    }
+    EXPECT_EQ(streams.size(), 40U * kChunks);
+}
+
+TEST(Simulation, ReportsProgressAndCountsEveryRound) {
+    double last = -1;
+    bool rising = true;
+    const auto tallies = simulate({Strategy{}}, Path::Fast, 100'000, 5, 2, [&](double share) {
+        rising = rising && share >= last;
+        last = share;
+    });
+    EXPECT_TRUE(rising);
+    EXPECT_EQ(last, 1.0);
+    EXPECT_GE(tallies[0].deals, 100'000U);
+    EXPECT_LT(tallies[0].deals, 100'000U + kChunks * 2); // whole stretches, a little over
+}
+
+TEST(Estimate, IntervalsFromAKnownTally) {
+    // 4 stretches: collected 10 and 0, 0, 6 after 1, 1, 2, 1 plays.
+    Tally t;
+    t.addStretch(10, 1);
+    t.addStretch(0, 1);
+    t.addStretch(0, 2);
+    t.addStretch(6, 1);
+    const SimulatedFigures f = estimate(t);
+    EXPECT_DOUBLE_EQ(f.returnToPlayer.value, 16.0 / 4 / 3);
+    // Y has mean 4 and variance (100 + 36) / 4 - 16 = 18.
+    EXPECT_DOUBLE_EQ(f.returnToPlayer.high - f.returnToPlayer.value,
+                     kZ999 * std::sqrt(18.0 / 4) / 3);
+    EXPECT_DOUBLE_EQ(f.spreadPerCharge.value, std::sqrt(18.0));
+    EXPECT_DOUBLE_EQ(f.chargesPerCollect.value, 2.0);
+    EXPECT_DOUBLE_EQ(f.playsPerCollect.value, 2.5);
+    EXPECT_LT(f.chargesPerCollect.low, 2.0);
+    EXPECT_GT(f.chargesPerCollect.high, 2.0);
+    EXPECT_TRUE(f.returnToPlayer.holds(1.0));
+    EXPECT_FALSE(f.returnToPlayer.holds(100.0));
+}
+
+} // namespace
+} // namespace odds
