@@ -1,0 +1,309 @@
+#!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Vantrello developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+"""Reads the running game through the AT-SPI accessibility bus, as a screen reader does.
+
+Checks the tree at the start, after "Play" (pressed through its accessible action) and after a
+pick of the first card (through the card's accessible action): every control in sight has a
+meaningful name, the values say what they are, the face-down cards tell nothing of their rank or
+suit anywhere, the four cards can be pressed, and changes arrive as events. Then plays on with the
+keyboard through the X server (xdotool): Enter, a digit, and Ctrl+Q, which closes the game.
+
+Usage: accessibility_client.py WINDOW_ID
+"""
+
+import re
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import Atspi, GLib
+
+RANKS = ("двойка тройка четвёрка пятёрка шестёрка семёрка восьмёрка девятка десятка "
+         "валет дама король туз").split()
+SUITS = "пик треф бубён червей".split()
+CARD = "(%s) (%s)" % ("|".join(RANKS), "|".join(SUITS))
+RANK_TEXTS = {str(n) for n in range(2, 11)} | set("JQKA")
+PLAYER_CARDS = ["Карта %d" % n for n in range(1, 5)]
+DEALER = "Карта дилера"
+FACE_DOWN = "закрыта"
+TIMEOUT = 15
+# Picks until one loses: a lost pick leaves the cards face up, the one moment a client can read
+# them while the game pauses without answering. Each pick loses with a chance of 78 in 169.
+MAX_PICKS = 16
+
+
+def fail(message):
+    print("FAIL: " + message, file=sys.stderr)
+    sys.exit(1)
+
+
+class Listener:
+    """Collects name and state changes with the name their object has when they arrive."""
+
+    def __init__(self):
+        self.events = []
+        pyatspi.Registry.registerEventListener(
+            self.on_event, "object:property-change:accessible-name", "object:state-changed")
+
+    def on_event(self, event):
+        try:
+            name = event.source.name if event.source else ""
+        except GLib.Error:
+            name = ""
+        self.events.append((event.type, name, event.detail1, event.source))
+
+    def names(self):
+        return [name for kind, name, _, _ in self.events
+                if kind == "object:property-change:accessible-name"]
+
+    def renamed(self, obj):
+        """Whether a name change of `obj` arrived. Its name is read when the event is handled,
+        which may be after the game moved on, so the event is matched by its object."""
+        return any(kind == "object:property-change:accessible-name" and source == obj
+                   for kind, _, _, source in self.events)
+
+
+def pump():
+    context = GLib.MainContext.default()
+    while context.iteration(False):
+        pass
+
+
+def wait_for(what, found):
+    """Polls `found` until it returns something true, dispatching events meanwhile."""
+    deadline = time.monotonic() + TIMEOUT
+    while time.monotonic() < deadline:
+        pump()
+        result = found()
+        if result:
+            return result
+        time.sleep(0.05)
+    fail("timed out waiting for " + what)
+
+
+def game_frame():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "vantrello" and app.childCount > 0:
+            return app[0]
+    return None
+
+
+def snapshot(frame):
+    """Every object below the frame: what a client can read of it."""
+    objects = []
+
+    def visit(obj):
+        states = obj.getState()
+        entry = {
+            "role": obj.getRoleName(),
+            "name": obj.name,
+            "description": obj.description,
+            "showing": states.contains(pyatspi.STATE_SHOWING),
+            "enabled": states.contains(pyatspi.STATE_ENABLED),
+            "actions": [],
+            "text": "",
+            "extents": None,
+            "object": obj,
+        }
+        try:
+            action = obj.queryAction()
+            entry["actions"] = [(action.getName(i), action.getKeyBinding(i))
+                                for i in range(action.nActions)]
+        except NotImplementedError:
+            pass
+        try:
+            text = obj.queryText()
+            entry["text"] = text.getText(0, -1)
+        except NotImplementedError:
+            pass
+        try:
+            e = obj.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            entry["extents"] = (e.x, e.y, e.width, e.height)
+        except NotImplementedError:
+            pass
+        objects.append(entry)
+        for child in obj:
+            visit(child)
+
+    for child in frame:
+        visit(child)
+    return objects
+
+
+def by_name(objects):
+    return {o["name"]: o for o in objects if o["showing"]}
+
+
+def named(objects, prefix):
+    """The one object in sight whose name starts with `prefix: `."""
+    found = [o for o in objects if o["showing"] and o["name"].startswith(prefix + ": ")]
+    if len(found) != 1:
+        fail("expected one object named '%s: ...', found %s" % (prefix, [o["name"] for o in found]))
+    return found[0]
+
+
+def value(objects, prefix):
+    name = named(objects, prefix)["name"]
+    match = re.fullmatch(re.escape(prefix) + r": (-?\d+)", name)
+    if not match:
+        fail("%s does not say a whole number: %s" % (prefix, name))
+    return int(match.group(1))
+
+
+def check_tree(frame, objects, face_up):
+    """Rules for any moment: names, places, and nothing told of a face-down card."""
+    fx, fy, fw, fh = frame.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    for o in objects:
+        if not o["showing"]:
+            continue
+        if not o["name"].strip():
+            fail("an unnamed %s in sight" % o["role"])
+        x, y, w, h = o["extents"]
+        if not (fx <= x and fy <= y and x + w <= fx + fw and y + h <= fy + fh):
+            fail("%s lies outside the window: %s" % (o["name"], o["extents"]))
+    for o in objects:
+        said = [o["name"], o["description"], o["text"]] + [a for a, _ in o["actions"]]
+        for text in said:
+            if text.strip() in RANK_TEXTS:
+                fail("an object tells a bare rank: %r (%s)" % (text, o["role"]))
+            if text in face_up:
+                continue
+            words = set(re.findall(r"\w+", text))
+            told = words & (set(RANKS) | set(SUITS))
+            if told:
+                fail("%r tells %s of a card that is not face up" % (text, sorted(told)))
+    for card in [DEALER] + PLAYER_CARDS:
+        name = named(objects, card)["name"]
+        if not re.fullmatch(re.escape(card) + ": (%s|%s)" % (FACE_DOWN, CARD), name):
+            fail("a card slot says: " + name)
+    for prefix in ("Ставка", "Выигрыш", "Кредит", "Шаг", "Удвоение"):
+        value(objects, prefix)
+
+
+def face_up_names(objects):
+    return {o["name"] for o in objects
+            if o["showing"] and re.fullmatch("Карта .+: " + CARD, o["name"])}
+
+
+def press(obj, expected_key=None):
+    action = obj.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    if "Press" not in names:
+        fail("%s cannot be pressed: %s" % (obj.name, names))
+    index = names.index("Press")
+    if expected_key is not None and action.getKeyBinding(index) != expected_key:
+        fail("%s is pressed by key %r, not %r" % (obj.name, action.getKeyBinding(index),
+                                                    expected_key))
+    action.doAction(index)
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *args], check=True)
+
+
+def main():
+    window = sys.argv[1]
+    # The game answers nothing while a pick pauses; wait longer than its longest pause.
+    Atspi.set_timeout(10000, 15000)
+    listener = Listener()
+    frame = wait_for("the game's window on the accessibility bus", game_frame)
+
+    # At the start.
+    if "Vantrello" not in frame.name:
+        fail("the window is called " + frame.name)
+    for told in ("1, 2, 3, 4", "Enter", "пробел", "Tab", "Ctrl+Q"):
+        if told not in frame.description:
+            fail("the window's description does not tell %r: %s" % (told, frame.description))
+    start = snapshot(frame)
+    check_tree(frame, start, set())
+    names = by_name(start)
+    expected = {"Ставка: 1", "Выигрыш: 0", "Кредит: 100", "Шаг: 1", "Удвоение: 0", "Стол",
+                "Play", "Забрать", DEALER + ": " + FACE_DOWN}
+    expected |= {card + ": " + FACE_DOWN for card in PLAYER_CARDS}
+    if not expected <= set(names):
+        fail("missing at the start: %s" % sorted(expected - set(names)))
+    pressable = {o["name"]: o["actions"] for o in start if o["actions"]}
+    for n, card in enumerate(PLAYER_CARDS, 1):
+        if pressable.get(card + ": " + FACE_DOWN) != [("Press", str(n))]:
+            fail("%s is not pressed by its key: %s" % (card, pressable))
+    if DEALER + ": " + FACE_DOWN in pressable:
+        fail("the dealer's card can be pressed")
+    # Eight controls of the window and nine of the table in sight; the pick marker is parked out
+    # of sight, and the decorations, templates and the cards' own parts are not in the tree.
+    if len(start) != 18 or len([o for o in start if o["showing"]]) != 17:
+        fail("expected 17 objects in sight of 18: %s" % [(o["name"], o["showing"]) for o in start])
+    print("start: %d objects in sight, all named" % len([o for o in start if o["showing"]]))
+
+    # "Play", through its accessible action.
+    press(names["Play"]["object"])
+    dealt = wait_for("the dealer's card face up after Play", lambda: [
+        o for o in snapshot(frame) if re.fullmatch(DEALER + ": " + CARD, o["name"])])
+    after_play = snapshot(frame)
+    check_tree(frame, after_play, {dealt[0]["name"]})
+    if value(after_play, "Кредит") != 97:
+        fail("Play did not cost 3 credits: " + named(after_play, "Кредит")["name"])
+    if value(after_play, "Удвоение") != 2 * value(after_play, "Выигрыш"):
+        fail("the doubled amount is not twice the win")
+    wait_for("the credit and the dealer's card announced", lambda: {
+        "Кредит: 97", dealt[0]["name"]} <= set(listener.names()))
+    print("after Play: " + dealt[0]["name"])
+
+    # Picks through the cards' accessible actions, the first card first, until one loses.
+    def settled():
+        objects = snapshot(frame)
+        cards = [named(objects, c)["name"] for c in PLAYER_CARDS]
+        if all(not n.endswith(FACE_DOWN) for n in cards) and value(objects, "Выигрыш") == 0:
+            return ("lost", objects)
+        if all(n.endswith(FACE_DOWN) for n in cards):
+            return ("dealt again", objects)
+        return None
+
+    objects = after_play
+    for attempt in range(MAX_PICKS):
+        card = PLAYER_CARDS[attempt % 4]
+        slots = [named(objects, c)["object"] for c in PLAYER_CARDS]
+        listener.events.clear()
+        press(named(objects, card)["object"], str(attempt % 4 + 1))
+        wait_for("all four cards turned and announced",
+                 lambda: all(listener.renamed(slot) for slot in slots))
+        outcome, objects = wait_for("the table after the pick", settled)
+        check_tree(frame, objects, face_up_names(objects))
+        print("pick of %s: %s" % (card, outcome))
+        if outcome == "lost":
+            break
+    else:
+        fail("no pick lost in %d" % MAX_PICKS)
+    marker = "Выбрана " + card[0].lower() + card[1:]
+    if marker not in by_name(objects):
+        fail("no marker in sight beneath the picked card: " + marker)
+    for c in PLAYER_CARDS:
+        o = named(objects, c)
+        if not re.fullmatch(re.escape(c) + ": " + CARD, o["name"]):
+            fail("a card after a lost pick says: " + o["name"])
+        if o["enabled"] or o["actions"]:
+            fail("a face-up card can still be pressed: " + o["name"])
+    after_pick = objects
+
+    # The keyboard alone, through the X server: Enter presses the focused "Play", "2" picks the
+    # second card, Ctrl+Q closes the game.
+    xdotool("mousemove", "--window", window, "5", "5")
+    credit = value(after_pick, "Кредит")
+    xdotool("key", "Return")
+    wait_for("a deal on Enter", lambda: (lambda objects: all(
+        named(objects, c)["name"].endswith(FACE_DOWN) for c in PLAYER_CARDS)
+        and value(objects, "Кредит") == credit - 3)(snapshot(frame)))
+    second = named(snapshot(frame), PLAYER_CARDS[1])["object"]
+    listener.events.clear()
+    xdotool("key", "2")
+    wait_for("the second card turned by the key 2", lambda: listener.renamed(second))
+    print("keyboard: Enter dealt, 2 picked the second card")
+    xdotool("key", "ctrl+q")
+    print("PASS: the tree at start, after Play and after a pick; presses and keys")
+
+
+if __name__ == "__main__":
+    main()
