@@ -17,6 +17,8 @@ int drawWhole(RandomSource& random, int span, int base) {
     return static_cast<int>(std::floor(static_cast<double>(random.next()) * span + base));
 }
 
+} // namespace
+
 std::string rankText(int rankCode) {
     switch (rankCode) {
     case 11:
@@ -31,8 +33,6 @@ std::string rankText(int rankCode) {
         return formatWhole(rankCode);
     }
 }
-
-} // namespace
 
 DoubleUp::DoubleUp(Controls controls, Platform platform)
     : c_(controls), platform_(std::move(platform)) {}

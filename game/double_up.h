@@ -26,6 +26,9 @@ struct Platform {
     std::string programDirectory;
 };
 
+// The text of a rank code (2..14) on a card: "2" to "10", then "J", "Q", "K", "A".
+std::string rankText(int rankCode);
+
 class DoubleUp {
   public:
     static constexpr float kParkedPickLeft = 5000.0f;

@@ -21,6 +21,10 @@ double parseNumber(std::string_view text);
 // parses back to the same double. Throws RuleError for a value that is not finite.
 std::string formatNumber(double value);
 
+// Every character formatNumber and formatWhole write: digits, signs, the decimal point and the
+// exponent's letter.
+inline constexpr std::string_view kNumberCharacters = "0123456789+-.e";
+
 // Formats a small integer constant as plain digits.
 std::string formatWhole(long long value);
 

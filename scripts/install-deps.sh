@@ -14,7 +14,7 @@ set -euo pipefail
 play_packages=(
     # build
     g++ make cmake pkg-config
-    qt6-base-dev qt6-svg-dev libgl-dev
+    qt6-base-dev qt6-svg-dev libgl-dev libfontconfig-dev
     libcanberra-dev
     python3 python3-fonttools
     # bundled into the binary at build time

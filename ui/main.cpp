@@ -8,6 +8,7 @@
 #include "game/system_clock.h"
 #include "game/window_design.h"
 #include "ui/command_line.h"
+#include "ui/fonts/window_fonts.h"
 #include "ui/form1.h"
 #include "ui/platform_exit.h"
 #include "ui/qt_services.h"
@@ -72,6 +73,7 @@ int main(int argc, char* argv[]) {
         return printed ? 0 : 2;
     }
 
+    ui::useOnlyEmbeddedFonts();
     setApplicationNames();
     qInstallMessageHandler(startupMessages);
     QApplication app(argc, argv);

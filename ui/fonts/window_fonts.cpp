@@ -7,9 +7,11 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QObject>
+#include <QResource>
 #include <QString>
 #include <QtGlobal>
 
+#include <fontconfig/fontconfig.h>
 #include <mutex>
 
 namespace ui {
@@ -22,7 +24,31 @@ QString qString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The bytes of a face in the program. The resource is stored uncompressed, so they are used
+// where they lie, without a copy.
+QByteArray faceData(const QString& path) {
+    const QResource resource(path);
+    if (!resource.isValid()) {
+        return {};
+    }
+    if (resource.compressionAlgorithm() != QResource::NoCompression) {
+        return resource.uncompressedData();
+    }
+    return QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
+                                   static_cast<qsizetype>(resource.size()));
+}
+
 } // namespace
+
+void useOnlyEmbeddedFonts() {
+    FcConfig* config = FcConfigCreate();
+    if (config == nullptr) {
+        return;
+    }
+    // The current configuration holds its own reference.
+    FcConfigSetCurrent(config);
+    FcConfigDestroy(config);
+}
 
 QFont::Weight styleWeight(std::string_view style) {
     if (style == "Black") {
@@ -64,7 +90,7 @@ void loadBundledFonts() {
     }
     for (const fonts::EmbeddedFace& face : fonts::kEmbeddedFaces) {
         const QString resource = qString(face.resource);
-        const int id = QFontDatabase::addApplicationFont(resource);
+        const int id = QFontDatabase::addApplicationFontFromData(faceData(resource));
         if (id == -1) {
             qWarning("ui::loadBundledFonts: cannot register %s", qPrintable(resource));
         } else if (!QFontDatabase::applicationFontFamilies(id).contains(qString(face.family))) {

@@ -11,8 +11,15 @@
 
 namespace ui {
 
-// Registers the embedded faces with QFontDatabase. Needs a live QGuiApplication; calling it
-// again is harmless and registers nothing twice.
+// Gives fontconfig, through which Qt finds fonts, a configuration of the program's own that
+// names no font directory and no rules. The window draws only in its embedded faces, so the
+// desktop's font configuration has nothing to offer it: with this, its files are not parsed and
+// the installed fonts not listed at start-up, and no installed font can stand in for a character.
+// Call it first thing, before the application object exists.
+void useOnlyEmbeddedFonts();
+
+// Registers the embedded faces with QFontDatabase, straight from the program's own bytes. Needs
+// a live QGuiApplication; calling it again is harmless and registers nothing twice.
 void loadBundledFonts();
 
 // The embedded face that stands in for a face of the design in the given weight: the

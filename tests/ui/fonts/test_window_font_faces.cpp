@@ -5,6 +5,7 @@
 // Which embedded file each font of the window's design resolves to, with which weight and
 // rendering options, and whether that face by itself has every character shown in it.
 
+#include "game/number_text.h"
 #include "tests/ui/fonts/window_texts.h"
 #include "ui/fonts/window_fonts.h"
 
@@ -102,6 +103,19 @@ TEST_F(WindowFonts, EachControlsFaceHasEveryCharacterItShows) {
             EXPECT_TRUE(raw.supportsCharacter(character))
                 << c.name << ": " << raw.familyName().toStdString() << " lacks U+" << std::hex
                 << static_cast<unsigned>(character.unicode());
+        }
+    }
+}
+
+// A value label can come to hold any number the rules write, in its exponent form too.
+TEST_F(WindowFonts, EachValueLabelsFaceHasEveryCharacterOfANumber) {
+    for (const char* name :
+         {"LabelCredit", "LabelTotalWin", "LabelStep", "LabelDouble", "LabelTotalBet"}) {
+        const QRawFont raw = QRawFont::fromFont(ui::windowFont(game::design::control(name).font));
+        ASSERT_TRUE(raw.isValid()) << name;
+        for (const char character : game::kNumberCharacters) {
+            EXPECT_TRUE(raw.supportsCharacter(QChar::fromLatin1(character)))
+                << name << ": " << raw.familyName().toStdString() << " lacks '" << character << "'";
         }
     }
 }
