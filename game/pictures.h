@@ -4,8 +4,8 @@
 
 // The nine pictures of the game: what each is called and its exact size in pixels.
 // The rules only copy a template's picture into a slot, so an identifier is all they
-// need; the build renders each picture's art to exactly this size under this name,
-// and the window's layout is built on these sizes.
+// need; the build renders each picture's art to exactly this size under this name (and to
+// this size times each screen scale), and the window's layout is built on these sizes.
 #pragma once
 
 #include <array>
@@ -46,6 +46,19 @@ inline constexpr std::array<PictureInfo, 9> kPictures{{
     {Picture::Banner, "banner", 320, 22},
     {Picture::TableBackground, "table-background", 320, 219},
 }};
+
+// The screen scales every picture is drawn for, in device pixels to a pixel of the layout. The
+// window draws each picture from the art made for its screen's scale, so that edges stay smooth
+// at device resolution; a scale between these is served by the next larger one.
+inline constexpr std::array<double, 7> kPictureRatios{1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0};
+
+// A picture's width or height at a scale, in device pixels: every device pixel its rectangle
+// touches, so a fractional edge is covered too.
+constexpr int devicePixels(int pixels, double ratio) {
+    const double exact = pixels * ratio;
+    const int whole = static_cast<int>(exact);
+    return exact > whole ? whole + 1 : whole;
+}
 
 // The entry of a picture, or nullptr for Picture::None.
 constexpr const PictureInfo* findPicture(Picture picture) {

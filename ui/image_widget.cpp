@@ -8,24 +8,29 @@
 #include "ui/picture_book.h"
 
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
+
+#include <cmath>
 
 namespace ui {
 
 ImageWidget::ImageWidget(const PictureBook& book, game::Picture picture, int leftTwips,
                          int topTwips, QWidget* parent)
-    : QWidget(parent), book_(book), picture_(picture), pixmap_(&book.pixmap(picture)),
-      leftTwips_(static_cast<float>(leftTwips)) {
+    : QWidget(parent), book_(book), picture_(picture), leftTwips_(static_cast<float>(leftTwips)) {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent); // every picture covers its whole rectangle
-    setGeometry(game::toPixels(leftTwips), game::toPixels(topTwips), pixmap_->width(),
-                pixmap_->height());
+    setGeometry(game::toPixels(leftTwips), game::toPixels(topTwips), image().width(),
+                image().height());
+}
+
+const QImage& ImageWidget::image() const {
+    return book_.image(picture_);
 }
 
 void ImageWidget::setPicture(game::Picture picture) {
     picture_ = picture;
-    pixmap_ = &book_.pixmap(picture);
-    resize(pixmap_->size());
+    resize(image().size());
     update();
 }
 
@@ -36,9 +41,14 @@ void ImageWidget::setLeft(float twips) {
 
 void ImageWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    // On a scaled screen each picture pixel becomes a block of device pixels: never blurred.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawPixmap(rect(), *pixmap_);
+    // The device pixels painted into: the screen's backing store, or the image a grab draws to.
+    const double ratio = painter.paintEngine()->paintDevice()->devicePixelRatioF();
+    const PictureBook::Art art = book_.art(picture_, ratio);
+    // The art made for this scale covers the picture's rectangle one art pixel to a device pixel.
+    // Between the scales it was made for, the next larger art is drawn smaller, smoothly.
+    const QRectF target(0, 0, art.image->width() / art.ratio, art.image->height() / art.ratio);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, std::abs(art.ratio - ratio) > 1e-6);
+    painter.drawImage(target, *art.image);
 }
 
 void ImageWidget::mousePressEvent(QMouseEvent* event) {

@@ -2,7 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// An image of the window: shows its picture unscaled and takes the picture's size.
+// An image of the window: shows its picture unscaled and takes the picture's size. On a scaled
+// screen the picture is drawn from the art made for that scale, one art pixel to a device pixel.
 // The rules set its picture, visibility and left edge (kept in twips exactly as
 // written). A clickable image raises clicked() on a press and release on it; any
 // other image lets clicks pass to its container, which ignores them.
@@ -29,7 +30,8 @@ class ImageWidget : public QWidget, public game::ImageControl {
     void setLeft(float twips) override;
 
     void setClickable(bool clickable) { clickable_ = clickable; }
-    const QPixmap& pixmap() const { return *pixmap_; }
+    // The picture as drawn at 1x.
+    const QImage& image() const;
 
   signals:
     void clicked();
@@ -42,7 +44,6 @@ class ImageWidget : public QWidget, public game::ImageControl {
   private:
     const PictureBook& book_;
     game::Picture picture_;
-    const QPixmap* pixmap_;
     float leftTwips_;
     bool clickable_ = false;
     bool pressed_ = false;

@@ -6,17 +6,53 @@
 
 #include "assets/pictures/artwork.h"
 
+#include <cmath>
+
 namespace ui {
+namespace {
+
+constexpr double kSameScale = 1e-6;
+
+// The picture's place in the catalogue, or -1.
+int indexOf(game::Picture picture) {
+    for (std::size_t i = 0; i < game::kPictures.size(); ++i) {
+        if (game::kPictures[i].picture == picture) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+} // namespace
 
 PictureBook::PictureBook() {
-    for (const game::PictureInfo& info : game::kPictures) {
-        pixmaps_[info.picture] = QPixmap::fromImage(assets::pictureImage(info.picture));
+    for (std::size_t p = 0; p < game::kPictures.size(); ++p) {
+        for (std::size_t r = 0; r < game::kPictureRatios.size(); ++r) {
+            images_[p][r] =
+                assets::pictureImage(game::kPictures[p].picture, game::kPictureRatios[r]);
+        }
     }
 }
 
-const QPixmap& PictureBook::pixmap(game::Picture picture) const {
-    const auto found = pixmaps_.find(picture);
-    return found == pixmaps_.end() ? none_ : found->second;
+const QImage& PictureBook::image(game::Picture picture) const {
+    const int index = indexOf(picture);
+    return index < 0 ? none_ : images_[static_cast<std::size_t>(index)][0];
+}
+
+PictureBook::Art PictureBook::art(game::Picture picture, double devicePixelRatio) const {
+    const int index = indexOf(picture);
+    if (index < 0) {
+        return {&none_, 1.0};
+    }
+    const auto& scales = game::kPictureRatios;
+    std::size_t chosen = scales.size() - 1;
+    for (std::size_t r = 0; r < scales.size(); ++r) {
+        if (scales[r] >= devicePixelRatio - kSameScale) {
+            chosen = r;
+            break;
+        }
+    }
+    return {&images_[static_cast<std::size_t>(index)][chosen], scales[chosen]};
 }
 
 } // namespace ui

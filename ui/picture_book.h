@@ -2,25 +2,38 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The game's pictures as pixmaps, made once from the embedded artwork and shared:
-// every control that shows a picture holds the same pixmap.
+// The game's pictures at every screen scale the build drew them for, as images over the
+// program's embedded pixels (nothing is decoded or copied), shared: every control that shows a
+// picture holds the same image.
 #pragma once
 
 #include "game/pictures.h"
 
-#include <QPixmap>
-#include <map>
+#include <QImage>
+#include <array>
 
 namespace ui {
 
 class PictureBook {
   public:
     PictureBook();
-    const QPixmap& pixmap(game::Picture picture) const;
+
+    // The picture as drawn at 1x: the picture's own pixels, at its size in the layout.
+    const QImage& image(game::Picture picture) const;
+
+    // The art to draw a picture from on a screen of the given device pixel ratio: the art made
+    // for that scale where there is one; otherwise the art of the next larger scale (or the
+    // largest), to be drawn smaller (or larger) to the picture's size.
+    struct Art {
+        const QImage* image;
+        double ratio; // the scale the art was made for
+    };
+    Art art(game::Picture picture, double devicePixelRatio) const;
 
   private:
-    std::map<game::Picture, QPixmap> pixmaps_;
-    QPixmap none_;
+    // By picture, then by scale as in game::kPictureRatios.
+    std::array<std::array<QImage, game::kPictureRatios.size()>, game::kPictures.size()> images_;
+    QImage none_;
 };
 
 } // namespace ui

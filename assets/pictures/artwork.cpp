@@ -4,22 +4,24 @@
 
 #include "assets/pictures/artwork.h"
 
-#include <QString>
+#include "assets/pictures/embedded_pictures.h"
 
 namespace assets {
 
-QImage pictureImage(game::Picture picture) {
+QImage pictureImage(game::Picture picture, double ratio) {
     const game::PictureInfo* info = game::findPicture(picture);
     if (info == nullptr) {
         return {};
     }
-    // Rendered by the build from svg/ under the picture's catalogue name.
-    const QString path = QStringLiteral(VANTRELLO_PICTURE_RESOURCES) +
-                         QString::fromLatin1(info->name.data(), qsizetype(info->name.size())) +
-                         QStringLiteral(".png");
-    const QImage image(path);
-    Q_ASSERT_X(!image.isNull(), "assets::pictureImage", qPrintable(path));
-    return image.convertToFormat(QImage::Format_RGB32);
+    for (std::size_t i = 0; i < embedded::kPictureCount; ++i) {
+        const embedded::Picture& entry = embedded::kPictures[i];
+        if (entry.name == info->name && entry.ratio == ratio) {
+            const int width = game::devicePixels(info->width, ratio);
+            const int height = game::devicePixels(info->height, ratio);
+            return QImage(entry.pixels, width, height, width * 4, QImage::Format_RGB32);
+        }
+    }
+    return {};
 }
 
 } // namespace assets

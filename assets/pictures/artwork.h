@@ -11,8 +11,10 @@
 
 namespace assets {
 
-// The pixels of a picture at its catalogue size, opaque, in QImage::Format_RGB32.
-// Picture::None gives a null image.
-QImage pictureImage(game::Picture picture);
+// The pixels of a picture drawn for a screen scale, one of game::kPictureRatios: opaque, in
+// QImage::Format_RGB32, game::devicePixels() of its catalogue size at that scale (the image's own
+// device pixel ratio stays 1). The image reads the program's embedded bytes in place: nothing is
+// decoded or copied. Picture::None, or a scale that was not rendered, gives a null image.
+QImage pictureImage(game::Picture picture, double ratio = 1.0);
 
 } // namespace assets

@@ -202,4 +202,101 @@ TEST_F(PictureToolRendering, AntialiasingCanBeSwitchedOff) {
     EXPECT_EQ(greys(picture_tool::renderPicture(hard, {}).image), 0);
 }
 
+TEST_F(PictureToolRendering, DrawsAtAScaleOnEveryDevicePixelItTouches) {
+    // 3x2 units at 1.5 touch 5x3 device pixels; the half-covered last column and row repeat
+    // their neighbours inside.
+    const QString path =
+        write(QStringLiteral("p.svg"),
+              svg(3, 2, QStringLiteral(R"re(<rect width="3" height="2" fill="#0000ff"/>
+                <rect x="2" width="1" height="2" fill="#ff0000"/>)re")));
+    const auto result = picture_tool::renderPicture(path, {}, 1.5);
+    ASSERT_TRUE(result.error.isEmpty()) << result.error.toStdString();
+    EXPECT_EQ(result.image.size(), QSize(5, 3));
+    EXPECT_EQ(result.canvas, QSizeF(3, 2));
+    EXPECT_EQ(result.image.pixel(0, 0), qRgb(0, 0, 255));
+    EXPECT_EQ(result.image.pixel(3, 0), qRgb(255, 0, 0)); // units 2..3 are device 3..4.5
+    EXPECT_EQ(result.image.pixel(4, 2), qRgb(255, 0, 0)); // the extended corner
+    EXPECT_EQ(result.image.pixel(0, 2), qRgb(0, 0, 255));
+}
+
+TEST_F(PictureToolRendering, AnInsetAtAFractionalPlaceIsNotResampled) {
+    // A 4x4 inset at 1,1 lies at 1.25..6.25 device pixels at 1.25: drawn there at device
+    // resolution, the pixels it covers wholly keep its one colour, and those it covers partly
+    // blend with what lies beneath.
+    write(QStringLiteral("inset.svg"),
+          svg(4, 4, QStringLiteral(R"re(<rect width="4" height="4" fill="#ff0000"/>)re")));
+    const QString path =
+        write(QStringLiteral("p.svg"),
+              svg(6, 6, QStringLiteral(R"re(<rect width="6" height="6" fill="#0000ff"/>
+                <image data-picture="inset.svg" x="1" y="1" width="4" height="4"/>)re")));
+    const auto result = picture_tool::renderPicture(path, {}, 1.25);
+    ASSERT_TRUE(result.error.isEmpty()) << result.error.toStdString();
+    ASSERT_EQ(result.image.size(), QSize(8, 8));
+    for (int y = 2; y <= 5; ++y) {
+        for (int x = 2; x <= 5; ++x) {
+            EXPECT_EQ(result.image.pixel(x, y), qRgb(255, 0, 0)) << x << "," << y;
+        }
+    }
+    EXPECT_EQ(result.image.pixel(0, 0), qRgb(0, 0, 255));
+    EXPECT_EQ(result.image.pixel(7, 0), qRgb(0, 0, 255));
+    EXPECT_EQ(result.image.pixel(0, 7), qRgb(0, 0, 255));
+    for (const QPoint edge : {QPoint(1, 3), QPoint(6, 3), QPoint(3, 1), QPoint(3, 6)}) {
+        const QRgb blend = result.image.pixel(edge);
+        EXPECT_TRUE(qRed(blend) > 0 && qBlue(blend) > 0) << edge.x() << "," << edge.y();
+    }
+}
+
+TEST_F(PictureToolRendering, HardEdgesAtAFractionalScaleAreHalvedFromTwiceIt) {
+    // A one-unit dot at 1.5 falls on 1.5 device pixels: drawn at 3 and halved, it covers one
+    // pixel wholly and its neighbours by half, instead of one or two pixels wholly.
+    const QString path =
+        write(QStringLiteral("p.svg"),
+              svg(4, 4, QStringLiteral(R"re(<rect width="4" height="4" fill="#ffffff"/>
+            <rect x="1" y="1" width="1" height="1" fill="#000000"/>)re"),
+                  QStringLiteral(R"re(data-antialias="off")re")));
+    const auto result = picture_tool::renderPicture(path, {}, 1.5);
+    ASSERT_TRUE(result.error.isEmpty()) << result.error.toStdString();
+    ASSERT_EQ(result.image.size(), QSize(6, 6));
+    // Units 1..2 are device 1.5..3: pixel 2 wholly, pixel 1 half.
+    EXPECT_EQ(result.image.pixel(2, 2), qRgb(0, 0, 0));
+    EXPECT_EQ(qRed(result.image.pixel(1, 2)), 188); // half the light of white, in sRGB
+    EXPECT_EQ(result.image.pixel(3, 2), qRgb(255, 255, 255));
+}
+
+TEST_F(PictureToolRendering, KeepsOnlyWhatIsMeantForTheScale) {
+    const QString path =
+        write(QStringLiteral("p.svg"),
+              svg(4, 1, QStringLiteral(R"re(<rect width="4" height="1" fill="#000000"/>
+            <g data-max-ratio="1"><rect width="1" height="1" fill="#ff0000"/></g>
+            <rect width="1" height="1" fill="#00ff00" data-min-ratio="1.25" data-max-ratio="2"/>
+            <rect width="1" height="1" fill="#0000ff" data-min-ratio="2.5"/>)re")));
+    const struct {
+        double ratio;
+        QRgb first;
+    } cases[] = {{1, qRgb(255, 0, 0)},
+                 {1.25, qRgb(0, 255, 0)},
+                 {2, qRgb(0, 255, 0)},
+                 {2.5, qRgb(0, 0, 255)},
+                 {3, qRgb(0, 0, 255)}};
+    for (const auto& c : cases) {
+        const auto result = picture_tool::renderPicture(path, {}, c.ratio);
+        ASSERT_TRUE(result.error.isEmpty()) << result.error.toStdString();
+        EXPECT_EQ(result.image.pixel(0, 0), c.first) << "at " << c.ratio;
+        EXPECT_EQ(result.image.pixel(result.image.width() - 1, 0), qRgb(0, 0, 0)) << c.ratio;
+    }
+}
+
+TEST(PictureToolScale, LeavesASourceWithoutScalesAsItIs) {
+    const SourceFile source = layoutWith(QStringLiteral(R"re(<rect class="x"/>  <!-- a -->)re"));
+    EXPECT_EQ(picture_tool::keepForRatio(source, 2).svg, source.text);
+}
+
+TEST(PictureToolScale, RejectsAScaleThatIsNoNumber) {
+    const auto result = picture_tool::keepForRatio(
+        layoutWith(QStringLiteral(R"re(<rect data-min-ratio="big"/>)re")), 2);
+    EXPECT_TRUE(result.svg.isEmpty());
+    EXPECT_TRUE(result.error.contains(QStringLiteral("is not a scale")))
+        << result.error.toStdString();
+}
+
 } // namespace

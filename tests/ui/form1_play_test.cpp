@@ -77,9 +77,9 @@ TEST(Form1Play, DealtCardsShowTheirFaces) {
     EXPECT_EQ(w.text("NumCard5"), "A");
     EXPECT_EQ(w.label("NumCard5")->tag(), "14");
     // All five backs share one picture.
-    const qint64 back = w.image("Short1")->pixmap().cacheKey();
+    const qint64 back = w.image("Short1")->image().cacheKey();
     for (const char* name : {"Short2", "Short3", "Short4", "Short5"}) {
-        EXPECT_EQ(w.image(name)->pixmap().cacheKey(), back) << name;
+        EXPECT_EQ(w.image(name)->image().cacheKey(), back) << name;
     }
 }
 

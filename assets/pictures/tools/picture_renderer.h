@@ -6,17 +6,22 @@
 #pragma once
 
 #include <QImage>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 
 namespace picture_tool {
 
 struct RenderResult {
-    QImage image;  // the layout's whole canvas, opaque; null on failure
+    QImage image;  // the layout's whole canvas, opaque, in device pixels; null on failure
     QString error; // what went wrong, naming the file
+    QSizeF canvas; // the layout's canvas in SVG units
 };
 
-// Composes the layout with its parts (see svg_composition.h) and draws it. Besides plain SVG
+// Composes the layout with its parts (see svg_composition.h) and draws it at `ratio` device
+// pixels to an SVG unit, keeping the elements meant for that scale (keepForRatio). The image
+// covers every device pixel the canvas touches; where the canvas ends inside a device pixel
+// (a fractional scale), that pixel repeats its neighbour inside. Besides plain SVG
 // the layout may hold inset pictures: <image data-picture="other.svg" x y width height/>
 // draws other.svg (a path relative to the layout, composed with the same parts) into that
 // box, which must match its canvas; everything it draws stays inside the box. A root
@@ -24,6 +29,7 @@ struct RenderResult {
 //
 // Fails when the renderer warns about anything, when the canvas is not whole pixels, or when
 // some pixel is not fully covered.
-RenderResult renderPicture(const QString& layoutPath, const QStringList& partPaths);
+RenderResult renderPicture(const QString& layoutPath, const QStringList& partPaths,
+                           double ratio = 1.0);
 
 } // namespace picture_tool

@@ -10,7 +10,7 @@
 // Writes contact-sheet.png (every picture at 1:1, the small ones also at 4x) and grabs of the
 // game window, built off screen on a fixed random sequence: window-start.png (five card backs,
 // the starting values) and window-play.png (a lost pick: faces, markers and the widest values),
-// each also at 3x.
+// each also at 3x, and window-play@1.5.png and @2.png, drawn as on screens of those scales.
 
 #include "assets/pictures/artwork.h"
 #include "game/random.h"
@@ -95,10 +95,26 @@ bool save(const QImage& image, const QString& dir, const QString& name) {
     return true;
 }
 
-bool saveWindow(ui::Form1& window, const QString& dir, const QString& name) {
+// The window as a screen of that scale shows it: pictures from their art for the scale, text
+// at device resolution.
+QImage drawnAt(QWidget& window, double ratio) {
+    QImage image(game::devicePixels(window.width(), ratio),
+                 game::devicePixels(window.height(), ratio), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    window.render(&image);
+    image.setDevicePixelRatio(1);
+    return image;
+}
+
+bool saveWindow(ui::Form1& window, const QString& dir, const QString& name, bool scales) {
     const QImage grab = window.grab().toImage();
-    return save(grab, dir, name + QStringLiteral(".png")) &&
-           save(scaled(grab, 3), dir, name + QStringLiteral("-x3.png"));
+    bool ok = save(grab, dir, name + QStringLiteral(".png")) &&
+              save(scaled(grab, 3), dir, name + QStringLiteral("-x3.png"));
+    for (const double ratio : {1.5, 2.0}) {
+        ok = ok && (!scales ||
+                    save(drawnAt(window, ratio), dir, name + QStringLiteral("@%1.png").arg(ratio)));
+    }
+    return ok;
 }
 
 } // namespace
@@ -128,12 +144,12 @@ int main(int argc, char** argv) {
     ui::Form1 window({random, still, still, still, still, QDir::tempPath().toStdString()});
     window.show();
     bool ok = save(contactSheet(), dir, QStringLiteral("contact-sheet.png")) &&
-              saveWindow(window, dir, QStringLiteral("window-start"));
+              saveWindow(window, dir, QStringLiteral("window-start"), false);
     playALostPick(window);
     // The widest values the labels are made for.
     control<ui::LabelWidget>(window, "LabelCredit")->setCaption("-99999");
     control<ui::LabelWidget>(window, "LabelStep")->setCaption("12");
     control<ui::LabelWidget>(window, "LabelDouble")->setCaption("2000000");
-    ok = ok && saveWindow(window, dir, QStringLiteral("window-play"));
+    ok = ok && saveWindow(window, dir, QStringLiteral("window-play"), true);
     return ok ? 0 : 1;
 }

@@ -2,10 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Build-time tool: renders one of the game's pictures from its SVG sources to an opaque
-// 24-bit PNG of the picture's size in the game's picture catalogue.
+// Build-time tool: renders one of the game's pictures from its SVG sources at a screen scale, at
+// the picture's size in the game's picture catalogue times that scale: as an opaque 24-bit PNG,
+// or as the raw pixels the program embeds (32-bit words 0xffRRGGBB in the machine's byte order,
+// row after row, as QImage::Format_RGB32 holds them).
 //
-//   render_picture --picture NAME --output out.png layout.svg [part.svg ...]
+//   render_picture --picture NAME [--ratio R] [--raw] --output FILE layout.svg [part.svg ...]
 //   render_picture --check-catalogue NAME...
 //
 // The picture is the top-left corner of the layout's canvas (picture_renderer.h says how the
@@ -19,7 +21,10 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QImage>
+#include <QSaveFile>
 #include <QSet>
+
+#include <algorithm>
 
 #include <cstdio>
 
@@ -49,18 +54,20 @@ int checkCatalogue(const QStringList& names) {
                          missing.join(u' '), unknown.join(u' ')));
 }
 
-int render(const QString& name, const QString& output, QStringList sources) {
+int render(const QString& name, double ratio, bool raw, const QString& output,
+           QStringList sources) {
     const game::PictureInfo* info = game::findPicture(name.toStdString());
     if (info == nullptr) {
         return fail(
             QStringLiteral("%1 is not in the picture catalogue (game/pictures.h)").arg(name));
     }
     const QString layout = sources.takeFirst();
-    const picture_tool::RenderResult result = picture_tool::renderPicture(layout, sources);
+    const picture_tool::RenderResult result = picture_tool::renderPicture(layout, sources, ratio);
     if (result.image.isNull()) {
         return fail(result.error);
     }
-    const QSize size(info->width, info->height);
+    const QSize size(game::devicePixels(info->width, ratio),
+                     game::devicePixels(info->height, ratio));
     if (size.width() > result.image.width() || size.height() > result.image.height()) {
         return fail(QStringLiteral("%1: the canvas is %2x%3, smaller than the picture's %4x%5")
                         .arg(layout)
@@ -69,9 +76,23 @@ int render(const QString& name, const QString& output, QStringList sources) {
                         .arg(size.width())
                         .arg(size.height()));
     }
-    const QImage picture =
-        result.image.copy(QRect(QPoint(0, 0), size)).convertToFormat(QImage::Format_RGB888);
-    if (!picture.save(output, "PNG")) {
+    const QImage picture = result.image.copy(QRect(QPoint(0, 0), size));
+    if (!raw) {
+        if (!picture.convertToFormat(QImage::Format_RGB888).save(output, "PNG")) {
+            return fail(QStringLiteral("cannot write %1").arg(output));
+        }
+        return 0;
+    }
+    const QImage pixels = picture.convertToFormat(QImage::Format_RGB32);
+    QSaveFile file(output);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return fail(QStringLiteral("cannot write %1").arg(output));
+    }
+    for (int y = 0; y < pixels.height(); ++y) {
+        file.write(reinterpret_cast<const char*>(pixels.constScanLine(y)),
+                   static_cast<qint64>(pixels.width()) * 4);
+    }
+    if (!file.commit()) {
         return fail(QStringLiteral("cannot write %1").arg(output));
     }
     return 0;
@@ -95,7 +116,14 @@ int main(int argc, char** argv) {
     const QCommandLineOption check(
         QStringLiteral("check-catalogue"),
         QStringLiteral("Check that the names given are exactly the catalogue's pictures."));
-    parser.addOptions({picture, output, check});
+    const QCommandLineOption ratio(
+        QStringLiteral("ratio"),
+        QStringLiteral("The screen scale: device pixels to a pixel of the layout (default 1); "
+                       "one of the catalogue's scales."),
+        QStringLiteral("scale"), QStringLiteral("1"));
+    const QCommandLineOption raw(QStringLiteral("raw"),
+                                 QStringLiteral("Write raw RGB32 pixels instead of a PNG."));
+    parser.addOptions({picture, output, check, ratio, raw});
     parser.addPositionalArgument(QStringLiteral("sources"),
                                  QStringLiteral("The layout SVG, then its parts (or, with "
                                                 "--check-catalogue, the picture names)."),
@@ -109,5 +137,14 @@ int main(int argc, char** argv) {
     if (!parser.isSet(picture) || !parser.isSet(output) || positional.isEmpty()) {
         return fail(QStringLiteral("give --picture, --output and a layout; see --help"));
     }
-    return render(parser.value(picture), parser.value(output), positional);
+    bool ratioOk = false;
+    const double scale = parser.value(ratio).toDouble(&ratioOk);
+    const auto& known = game::kPictureRatios;
+    if (!ratioOk || std::find(known.begin(), known.end(), scale) == known.end()) {
+        return fail(
+            QStringLiteral("--ratio %1 is not one of the catalogue's scales (game/pictures.h)")
+                .arg(parser.value(ratio)));
+    }
+    return render(parser.value(picture), scale, parser.isSet(raw), parser.value(output),
+                  positional);
 }

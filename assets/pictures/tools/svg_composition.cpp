@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
+#include <QXmlStreamWriter>
 
 #include <cmath>
 
@@ -149,7 +150,91 @@ QString expandText(const QString& tagBody, const QString& content, const GlyphTa
     return group;
 }
 
+// Whether an element with these attributes is drawn at the scale; sets error on a bad value.
+bool drawnAt(const QXmlStreamAttributes& attributes, double ratio, QString& error) {
+    constexpr double kSlack = 1e-9;
+    // At least the minimum (+1), at most the maximum (-1).
+    const std::pair<QString, int> bounds[] = {{QStringLiteral("data-min-ratio"), +1},
+                                              {QStringLiteral("data-max-ratio"), -1}};
+    for (const auto& [name, keepIf] : bounds) {
+        if (!attributes.hasAttribute(name)) {
+            continue;
+        }
+        bool ok = false;
+        const double bound = attributes.value(name).toDouble(&ok);
+        if (!ok || bound <= 0) {
+            error = QStringLiteral("%1=\"%2\" is not a scale").arg(name, attributes.value(name));
+            return false;
+        }
+        if (keepIf * (ratio - bound) < -kSlack) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
+
+Composition keepForRatio(const SourceFile& source, double ratio) {
+    if (!source.text.contains(QStringLiteral("data-min-ratio")) &&
+        !source.text.contains(QStringLiteral("data-max-ratio"))) {
+        return {source.text, {}};
+    }
+    QXmlStreamReader reader(source.text);
+    reader.setNamespaceProcessing(false);
+    QString kept;
+    QXmlStreamWriter writer(&kept);
+    int skipping = 0; // depth inside a dropped element
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (skipping > 0) {
+            skipping += token == QXmlStreamReader::StartElement ? 1 : 0;
+            skipping -= token == QXmlStreamReader::EndElement ? 1 : 0;
+            continue;
+        }
+        switch (token) {
+        case QXmlStreamReader::StartElement: {
+            QString error;
+            if (!drawnAt(reader.attributes(), ratio, error)) {
+                if (!error.isEmpty()) {
+                    return {{},
+                            QStringLiteral("%1:%2: %3")
+                                .arg(source.path)
+                                .arg(reader.lineNumber())
+                                .arg(error)};
+                }
+                skipping = 1;
+                break;
+            }
+            writer.writeStartElement(reader.qualifiedName().toString());
+            for (const QXmlStreamAttribute& attribute : reader.attributes()) {
+                writer.writeAttribute(attribute.qualifiedName().toString(),
+                                      attribute.value().toString());
+            }
+            break;
+        }
+        case QXmlStreamReader::EndElement:
+            writer.writeEndElement();
+            break;
+        case QXmlStreamReader::Characters:
+            writer.writeCharacters(reader.text().toString());
+            break;
+        case QXmlStreamReader::Comment:
+            writer.writeComment(reader.text().toString());
+            break;
+        default:
+            break;
+        }
+    }
+    if (reader.hasError()) {
+        return {{},
+                QStringLiteral("%1:%2: %3")
+                    .arg(source.path)
+                    .arg(reader.lineNumber())
+                    .arg(reader.errorString())};
+    }
+    return {kept, {}};
+}
 
 Composition compose(const SourceFile& layout, const QList<SourceFile>& parts) {
     GlyphTable glyphs;

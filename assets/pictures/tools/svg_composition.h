@@ -33,4 +33,12 @@ struct Composition {
 // letter-spacing sets the gap between glyphs in pixels (default 1).
 Composition compose(const SourceFile& layout, const QList<SourceFile>& parts);
 
+// The source as drawn at a screen scale (device pixels to an SVG unit): an element with
+// data-min-ratio="R" is kept only at scales of at least R, one with data-max-ratio="R" only at
+// scales of at most R, and a dropped element takes everything inside it along. So art can be
+// tuned per scale: a one-pixel line drawn thinner where a pixel of the layout is several device
+// pixels, a corner drawn in steps at 1x and round where there are pixels enough. A source
+// without these attributes comes back unchanged.
+Composition keepForRatio(const SourceFile& source, double ratio);
+
 } // namespace picture_tool

@@ -1,0 +1,171 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The pictures drawn for scaled screens: every picture at every scale, embedded as it will be
+// drawn; the card back keeps its tone; corners and small suits are smooth where there are
+// device pixels enough, and pixel art at 1x.
+
+#include "assets/pictures/artwork.h"
+#include "tests/assets/picture_probe.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace {
+
+using game::kPictureRatios;
+
+struct Scaled {
+    game::PictureInfo info;
+    double ratio;
+};
+
+std::vector<Scaled> everyPictureAtEveryScale() {
+    std::vector<Scaled> all;
+    for (const game::PictureInfo& info : game::kPictures) {
+        for (const double ratio : kPictureRatios) {
+            all.push_back({info, ratio});
+        }
+    }
+    return all;
+}
+
+class ScaledPicture : public testing::TestWithParam<Scaled> {};
+
+TEST_P(ScaledPicture, IsEmbeddedAtItsSizeTimesTheScaleOpaque) {
+    const auto& [info, ratio] = GetParam();
+    const QImage image = assets::pictureImage(info.picture, ratio);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.size(),
+              QSize(game::devicePixels(info.width, ratio), game::devicePixels(info.height, ratio)));
+    EXPECT_EQ(image.format(), QImage::Format_RGB32);
+    EXPECT_EQ(image.devicePixelRatio(), 1.0);
+    EXPECT_EQ(picture_probe::count(image, image.rect(), [](QRgb c) { return qAlpha(c) != 255; }),
+              0);
+    // The program's own bytes, the same on every call, and aligned for 32-bit reads.
+    EXPECT_EQ(image.constBits(), assets::pictureImage(info.picture, ratio).constBits());
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(image.constBits()) % 4, 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllPictures, ScaledPicture, testing::ValuesIn(everyPictureAtEveryScale()),
+                         [](const testing::TestParamInfo<Scaled>& info) {
+                             std::string name(info.param.info.name);
+                             std::erase(name, '-');
+                             std::string scale = std::to_string(info.param.ratio);
+                             scale.erase(scale.find_last_not_of('0') + 1);
+                             std::replace(scale.begin(), scale.end(), '.', '_');
+                             return name + "_at_" + scale;
+                         });
+
+TEST(ScaledPictures, OnlyTheScalesDrawnForAreThere) {
+    for (const double ratio : {0.5, 1.1, 1.33, 4.0}) {
+        EXPECT_TRUE(assets::pictureImage(game::Picture::Banner, ratio).isNull()) << ratio;
+    }
+}
+
+// The device pixels wholly inside a rectangle of the layout at a scale.
+QRect devicePixelsOf(const QRect& layout, double ratio) {
+    const int left = static_cast<int>(std::ceil(layout.left() * ratio));
+    const int top = static_cast<int>(std::ceil(layout.top() * ratio));
+    const int right = static_cast<int>(std::floor((layout.right() + 1) * ratio));
+    const int bottom = static_cast<int>(std::floor((layout.bottom() + 1) * ratio));
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
+
+double meanLuminance(const QImage& image, const QRect& area) {
+    double sum = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            sum += picture_probe::luminance(image.pixel(x, y));
+        }
+    }
+    return sum / (area.width() * area.height());
+}
+
+TEST(ScaledPictures, TheCardBackKeepsItsToneAtEveryScale) {
+    // The lattice inside the frame line, 5..45 across and 5..72 down.
+    const QRect lattice = picture_probe::span(5, 5, 45, 72);
+    const double atOne = meanLuminance(assets::pictureImage(game::Picture::CardBack), lattice);
+    for (const double ratio : kPictureRatios) {
+        const QImage back = assets::pictureImage(game::Picture::CardBack, ratio);
+        EXPECT_NEAR(meanLuminance(back, devicePixelsOf(lattice, ratio)), atOne, 0.02)
+            << "at " << ratio;
+    }
+}
+
+const QRgb kTableGreen = qRgb(0x0e, 0x3b, 0x21);
+const QRgb kCardEdge = qRgb(0x8c, 0x84, 0x68);
+const QRgb kSuitRed = qRgb(0xd3, 0x42, 0x25);
+const QRgb kSuitBlack = qRgb(0x1c, 0x1c, 0x1e);
+
+struct Smoothness {
+    const char* what;
+    game::Picture picture;
+    QRect area; // in the layout's pixels
+    std::vector<QRgb> colours;
+};
+
+class SmoothAboveOneX : public testing::TestWithParam<Smoothness> {};
+
+TEST_P(SmoothAboveOneX, PixelArtAtOneXBlendedEdgesAbove) {
+    const Smoothness& s = GetParam();
+    for (const double ratio : kPictureRatios) {
+        const QImage image = assets::pictureImage(s.picture, ratio);
+        const QRect area = devicePixelsOf(s.area, ratio);
+        std::vector<QRgb> colours(s.colours);
+        // The card's own colours in each row (edge, cream and its shade, which darkens from top
+        // to bottom on the faces), from the plain middle of the card.
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            colours.push_back(image.pixel(static_cast<int>(25 * ratio), y));
+        }
+        const int blended = picture_probe::count(image, area, [&](QRgb c) {
+            for (const QRgb colour : colours) {
+                if (std::abs(qRed(c) - qRed(colour)) + std::abs(qGreen(c) - qGreen(colour)) +
+                        std::abs(qBlue(c) - qBlue(colour)) <=
+                    12) {
+                    return false;
+                }
+            }
+            return true;
+        });
+        if (ratio == 1.0) {
+            EXPECT_EQ(blended, 0) << s.what << ": pixel art at 1x";
+        } else {
+            EXPECT_GT(blended, 0) << s.what << " at " << ratio << ": in steps, not smooth";
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(CornersAndSmallSuits, SmoothAboveOneX,
+                         testing::Values(Smoothness{"the back's top-left corner",
+                                                    game::Picture::CardBack,
+                                                    picture_probe::span(0, 0, 3, 3),
+                                                    {kTableGreen, kCardEdge}},
+                                         Smoothness{"the face's bottom-right corner",
+                                                    game::Picture::Spades,
+                                                    picture_probe::span(47, 74, 50, 77),
+                                                    {kTableGreen, kCardEdge}},
+                                         Smoothness{"the small heart",
+                                                    game::Picture::Hearts,
+                                                    picture_probe::span(4, 26, 12, 36),
+                                                    {kSuitRed}},
+                                         Smoothness{"the small club",
+                                                    game::Picture::Clubs,
+                                                    picture_probe::span(4, 26, 12, 36),
+                                                    {kSuitBlack}}),
+                         [](const testing::TestParamInfo<Smoothness>& info) {
+                             std::string name = info.param.what;
+                             std::erase_if(name, [](char c) {
+                                 return !std::isalnum(static_cast<unsigned char>(c));
+                             });
+                             return name;
+                         });
+
+} // namespace
