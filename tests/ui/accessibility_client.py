@@ -252,14 +252,21 @@ def main():
         "Кредит: 97", dealt[0]["name"]} <= set(listener.names()))
     print("after Play: " + dealt[0]["name"])
 
-    # Picks through the cards' accessible actions, the first card first, until one loses.
-    def settled():
+    # Picks through the cards' accessible actions, the first card first, until one loses. The
+    # ranks a client reads tell the outcome: a pick that wins or ties is followed by the next deal.
+    def rank(name):
+        return RANKS.index(name.split(": ")[1].split(" ")[0])
+
+    def settled(card):
         objects = snapshot(frame)
         cards = [named(objects, c)["name"] for c in PLAYER_CARDS]
-        if all(not n.endswith(FACE_DOWN) for n in cards) and value(objects, "Выигрыш") == 0:
-            return ("lost", objects)
         if all(n.endswith(FACE_DOWN) for n in cards):
             return ("dealt again", objects)
+        if any(n.endswith(FACE_DOWN) for n in cards):
+            return None
+        check_tree(frame, objects, face_up_names(objects))
+        if rank(named(objects, DEALER)["name"]) > rank(named(objects, card)["name"]):
+            return ("lost", objects)
         return None
 
     objects = after_play
@@ -270,7 +277,7 @@ def main():
         press(named(objects, card)["object"], str(attempt % 4 + 1))
         wait_for("all four cards turned and announced",
                  lambda: all(listener.renamed(slot) for slot in slots))
-        outcome, objects = wait_for("the table after the pick", settled)
+        outcome, objects = wait_for("the table after the pick", lambda: settled(card))
         check_tree(frame, objects, face_up_names(objects))
         print("pick of %s: %s" % (card, outcome))
         if outcome == "lost":

@@ -71,18 +71,21 @@ export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/address")
 /usr/libexec/at-spi-bus-launcher --launch-immediately 2>"$work/launcher.log" &
 started+=($!)
 
-# Accessibility switched on as a screen reader switches it on, once the launcher answers.
-enabled=0
+# Accessibility switched on as a screen reader switches it on, once the launcher owns its name
+# (asked before, the session bus would start a launcher of its own).
+owned=0
 for _ in $(seq 100); do
-    if dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-        org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled \
-        variant:boolean:true >/dev/null 2>&1; then
-        enabled=1
+    if dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true'; then
+        owned=1
         break
     fi
     sleep 0.05
 done
-[ "$enabled" -eq 1 ] || fail "the AT-SPI bus launcher did not answer"
+[ "$owned" -eq 1 ] || fail "the AT-SPI bus launcher did not take its name"
+dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+    org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled \
+    variant:boolean:true >/dev/null || fail "accessibility could not be switched on"
 
 "$game" >"$work/game-out.log" 2>"$work/game.log" &
 pid=$!
