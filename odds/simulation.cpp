@@ -65,12 +65,17 @@ std::vector<Tally> simulate(const std::vector<Strategy>& strategies, Path path, 
         pool.emplace_back(work);
     }
     {
+        // Reported at least once at the end, also when the workers finish before this
+        // thread first looks.
         std::unique_lock lock(mutex);
-        while (done < tasks) {
-            changed.wait_for(lock, std::chrono::milliseconds(100));
+        for (;;) {
             if (progress) {
                 progress(static_cast<double>(done) / static_cast<double>(tasks));
             }
+            if (done >= tasks) {
+                break;
+            }
+            changed.wait_for(lock, std::chrono::milliseconds(100));
         }
     }
     pool.clear();
