@@ -80,6 +80,21 @@ struct CountingPump : game::EventPump {
 
 enum class PickBy { Click, Key };
 
+// The window's own pause, cut to a millisecond: the player's input made meanwhile arrives while
+// the pause runs the event loop, is held there, and runs at the pick's next pump.
+struct ShortRealPause : game::Pauser {
+    game::testing::RecordingPauser& recording; // logs the pause and lets the player act
+    EventLoopPauser inner;
+    explicit ShortRealPause(game::testing::RecordingPauser& r) : recording(r) {}
+    void pause(std::uint32_t milliseconds) override {
+        recording.pause(milliseconds);
+        inner.pause(1);
+    }
+    void interrupt() override { inner.interrupt(); }
+};
+
+enum class Pauses { Recorded, RealAndShort };
+
 // The random player. Every choice comes from one seeded generator, so a run repeats exactly.
 class Player {
   public:
@@ -169,16 +184,22 @@ struct Session : QObject {
     game::testing::FixedClock clock;
     game::testing::RecordingCues cues{log};
     game::testing::RecordingPauser pauser{log};
+    ShortRealPause realPause{pauser};
     CountingPump pump;
-    Form1 window{{random, clock, cues, pump, pauser, "/opt/vantrello"}};
+    Pauses pauseKind;
+    Form1 window{{random, clock, cues, pump,
+                  pauseKind == Pauses::Recorded ? static_cast<game::Pauser&>(pauser) : realPause,
+                  "/opt/vantrello"}};
     Player player;
     std::mt19937 pauses;
     int deals = 0;
     int nested = 0; // clicks and keys that ran inside a pick
     std::vector<std::string> problems;
 
-    Session(std::uint64_t gameSeed, std::uint32_t playerSeed, PickBy pickBy)
-        : random(gameSeed), player(window, playerSeed, pickBy), pauses(playerSeed + 1) {
+    Session(std::uint64_t gameSeed, std::uint32_t playerSeed, PickBy pickBy,
+            Pauses kind = Pauses::Recorded)
+        : random(gameSeed), pauseKind(kind), player(window, playerSeed, pickBy),
+          pauses(playerSeed + 1) {
         window.show();
         window.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -253,10 +274,10 @@ void expectEveryTurnAnnounced(Session& s, const AccessibilityRecorder& recorder,
     }
 }
 
-TEST(RandomInput, AThousandClicksAndKeysManyNestedKeepTheTableWhole) {
+void playAThousand(Pauses pauses) {
     AccessibilityRecorder recorder;
     StderrCapture captured;
-    Session s(0x5EED'0011ULL, 20260611u, PickBy::Click);
+    Session s(0x5EED'0011ULL, 20260611u, PickBy::Click, pauses);
     int step = 0;
     while (s.player.made < 1200 && step < 5000) {
         s.player.act();
@@ -285,6 +306,14 @@ TEST(RandomInput, AThousandClicksAndKeysManyNestedKeepTheTableWhole) {
     EXPECT_GE(s.player.made, 1000);
     EXPECT_GE(s.nested, 200) << "input that ran nested in a pick";
     EXPECT_GE(s.deals, 100);
+}
+
+TEST(RandomInput, AThousandClicksAndKeysManyNestedKeepTheTableWhole) {
+    playAThousand(Pauses::Recorded);
+}
+
+TEST(RandomInput, AThousandClicksAndKeysThroughTheWindowsOwnPause) {
+    playAThousand(Pauses::RealAndShort);
 }
 
 TEST(RandomInput, PickingByKeyPlaysExactlyAsPickingByClick) {
