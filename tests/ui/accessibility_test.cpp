@@ -308,16 +308,6 @@ TEST(Form1Accessibility, ThePlayersCardsAfterAPickAndTheMarkerBeneathThePickedOn
     }
 }
 
-TEST(Form1Accessibility, TheMarkerNamesTheCardItStandsBeneath) {
-    for (int slot = 2; slot <= 5; ++slot) {
-        ScriptedWindow w;
-        w.dealt(20, {14, 3, 3, 3, 3});
-        w.click(game::design::slotName("Short", slot).c_str());
-        EXPECT_EQ(accessible(w.find("ImagePick"))->text(QAccessible::Name),
-                  QStringLiteral("Выбрана карта ") + QString::number(slot - 1));
-    }
-}
-
 TEST(Form1Accessibility, NothingTellsARankOrSuitBehindABack) {
     ScriptedWindow w;
     w.window.show();
@@ -362,33 +352,26 @@ TEST(Form1Accessibility, NothingTellsARankOrSuitBehindABack) {
     EXPECT_TRUE(looked);
 }
 
-TEST(Form1Accessibility, ThePlayersCardsArePressedByTheirKeys) {
-    ScriptedWindow w;
-    w.window.show();
-    EXPECT_EQ(slotInterface(w, 1)->actionInterface(), nullptr) << "the dealer's card is not picked";
-    for (int slot = 2; slot <= 5; ++slot) {
-        QAccessibleActionInterface* actions = slotInterface(w, slot)->actionInterface();
-        ASSERT_NE(actions, nullptr);
-        EXPECT_EQ(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
-        EXPECT_EQ(actions->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
-                  QStringList{QString::number(slot - 1)});
-    }
-}
-
-TEST(Form1Accessibility, PressingACardPicksItAsAClickOnItsBackDoes) {
+TEST(Form1Accessibility, PressingACardPicksItAsItsKeyAndAClickOnItsBackDo) {
     for (int slot = 2; slot <= 5; ++slot) {
         ScriptedWindow w;
         w.dealt(20, {14, 3, 3, 3, 3});
-        slotInterface(w, slot)->actionInterface()->doAction(
-            QAccessibleActionInterface::pressAction());
+        EXPECT_EQ(slotInterface(w, 1)->actionInterface(), nullptr) << "the dealer's is not picked";
+        QAccessibleActionInterface* actions = slotInterface(w, slot)->actionInterface();
+        ASSERT_NE(actions, nullptr);
+        const QString press = QAccessibleActionInterface::pressAction();
+        EXPECT_EQ(actions->actionNames(), QStringList{press});
+        EXPECT_EQ(actions->keyBindingsForAction(press), QStringList{QString::number(slot - 1)});
+        actions->doAction(press);
         EXPECT_TRUE(w.log.empty()) << "the press waits in the queue, as a click does";
         settle();
         EXPECT_EQ(w.log, (Log{kClick, "pause 300"}));
         EXPECT_EQ(w.image("ImagePick")->left(), game::DoubleUp::pickMarkerLeft(slot));
+        EXPECT_EQ(accessible(w.find("ImagePick"))->text(QAccessible::Name),
+                  QStringLiteral("Выбрана карта ") + QString::number(slot - 1));
         // Once face up the card takes no more presses.
         w.log.clear();
-        slotInterface(w, slot)->actionInterface()->doAction(
-            QAccessibleActionInterface::pressAction());
+        slotInterface(w, slot)->actionInterface()->doAction(press);
         settle();
         EXPECT_TRUE(w.log.empty());
     }
