@@ -4,6 +4,7 @@
 
 #include "ui/image_widget.h"
 
+#include "assets/pictures/artwork.h"
 #include "game/twips.h"
 #include "ui/picture_book.h"
 
@@ -49,6 +50,8 @@ void ImageWidget::paintEvent(QPaintEvent*) {
     const QRectF target(0, 0, art.image->width() / art.ratio, art.image->height() / art.ratio);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, std::abs(art.ratio - ratio) > 1e-6);
     painter.drawImage(target, *art.image);
+    // What is shown is in the window now; the art is read in again when next drawn.
+    assets::letPixelsGo(*art.image);
 }
 
 void ImageWidget::mousePressEvent(QMouseEvent* event) {

@@ -9,7 +9,11 @@
 #include "assets/pictures/artwork.h"
 #include "tests/assets/picture_probe.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -167,5 +171,54 @@ INSTANTIATE_TEST_SUITE_P(CornersAndSmallSuits, SmoothAboveOneX,
                              });
                              return name;
                          });
+
+// How many of the pages wholly inside an image are in this process's memory (Linux pagemap).
+int residentPages(const QImage& image) {
+    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    const auto begin = reinterpret_cast<std::uintptr_t>(image.constBits());
+    const std::uintptr_t first = (begin + page - 1) / page;
+    const std::uintptr_t last = (begin + static_cast<std::uintptr_t>(image.sizeInBytes())) / page;
+    QFile pagemap(QStringLiteral("/proc/self/pagemap"));
+    if (!pagemap.open(QIODevice::ReadOnly) || !pagemap.seek(static_cast<qint64>(first * 8))) {
+        return -1;
+    }
+    int resident = 0;
+    for (std::uintptr_t p = first; p < last; ++p) {
+        quint64 entry = 0;
+        if (pagemap.read(reinterpret_cast<char*>(&entry), 8) != 8) {
+            return -1;
+        }
+        resident += (entry >> 63) & 1 ? 1 : 0;
+    }
+    return resident;
+}
+
+quint64 checksum(const QImage& image) {
+    quint64 sum = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar* line = image.constScanLine(y);
+        for (qsizetype x = 0; x < image.bytesPerLine(); ++x) {
+            sum = sum * 31 + line[x];
+        }
+    }
+    return sum;
+}
+
+TEST(ScaledPictures, ADrawnPictureLetsItsMemoryGoAndReadsTheSameAfter) {
+    const QImage table = assets::pictureImage(game::Picture::TableBackground, 2);
+    const quint64 before = checksum(table); // reads every pixel, so the pages are in memory
+    ASSERT_GT(residentPages(table), 0);
+    assets::letPixelsGo(table);
+    EXPECT_EQ(residentPages(table), 0);
+    EXPECT_EQ(checksum(table), before) << "read back from the program's file";
+}
+
+TEST(ScaledPictures, LettingGoLeavesAnyOtherImageAlone) {
+    QImage copy = assets::pictureImage(game::Picture::Banner, 2).copy();
+    const quint64 before = checksum(copy);
+    assets::letPixelsGo(copy);
+    EXPECT_EQ(checksum(copy), before);
+    EXPECT_GT(residentPages(copy), 0);
+}
 
 } // namespace
