@@ -8,6 +8,7 @@
 #include "game/system_clock.h"
 #include "game/window_design.h"
 #include "ui/command_line.h"
+#include "ui/first_frame.h"
 #include "ui/fonts/window_fonts.h"
 #include "ui/form1.h"
 #include "ui/platform_exit.h"
@@ -79,7 +80,6 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
     startupWarnings.clear();
-    QApplication::setWindowIcon(assets::applicationIcon());
 
     game::SeededRandom random;
     game::SystemClock clock;
@@ -87,6 +87,8 @@ int main(int argc, char* argv[]) {
     ui::QtEventPump pump;
     ui::EventLoopPauser pauser;
     ui::Form1 window({random, clock, cues, pump, pauser, ui::programDirectory()});
+    // The title bar and the task bar show the icon a moment later; the window comes first.
+    ui::afterFirstFrame(window, [] { QApplication::setWindowIcon(assets::applicationIcon()); });
     window.show();
     return ui::finish(app.exec());
 }

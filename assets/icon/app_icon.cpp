@@ -4,20 +4,18 @@
 
 #include "assets/icon/app_icon.h"
 
-#include <QSize>
-#include <QString>
+#include <QImage>
+#include <QPixmap>
 
 namespace assets {
 
 QIcon applicationIcon() {
-    // The sizes the build renders (assets/icon/CMakeLists.txt), each a PNG in the resource.
-    static constexpr int kSizes[] = {VANTRELLO_ICON_SIZES};
     QIcon icon;
-    for (const int size : kSizes) {
-        // With the size given, the icon knows which file serves which size, and it is a PNG,
-        // which Qt reads without plugins: the SVG renderer is not needed at run time.
-        icon.addFile(QStringLiteral(VANTRELLO_ICON_RESOURCES "vantrello-%1.png").arg(size),
-                     QSize(size, size));
+    for (std::size_t i = 0; i < embedded::kIconSizeCount; ++i) {
+        const embedded::IconSize& entry = embedded::kIconSizes[i];
+        const QImage image(entry.pixels, entry.size, entry.size, entry.size * 4,
+                           QImage::Format_ARGB32_Premultiplied);
+        icon.addPixmap(QPixmap::fromImage(image));
     }
     return icon;
 }

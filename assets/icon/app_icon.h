@@ -7,10 +7,27 @@
 
 #include <QIcon>
 
+#include <cstddef>
+
 namespace assets {
 
-// The icon at every size rendered by the build (16 to 256 pixels square), for the window and
-// the task bar. The PNGs are read when the icon is made, so a QGuiApplication must exist.
+// The icon for the window, at the sizes a title bar or task bar draws (16 to 64 pixels square;
+// the icon theme holds the larger ones), made from the embedded pixels (nothing is decoded).
+// Needs a QGuiApplication.
 QIcon applicationIcon();
+
+namespace embedded {
+
+// One size of the icon as the build embeds it (assets/icon/CMakeLists.txt).
+struct IconSize {
+    int size; // width and height in pixels
+    const unsigned char*
+        pixels; // rows of 32-bit premultiplied ARGB words, Format_ARGB32_Premultiplied
+};
+
+extern const IconSize kIconSizes[];
+extern const std::size_t kIconSizeCount;
+
+} // namespace embedded
 
 } // namespace assets

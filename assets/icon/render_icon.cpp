@@ -3,9 +3,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Build-time tool: renders the application icon from its SVG to a square PNG with an alpha
-// channel, antialiased, with the background outside the drawing left transparent.
+// channel, antialiased, with the background outside the drawing left transparent; and, with
+// --raw, also to the raw pixels the program embeds (32-bit words 0xAARRGGBB, premultiplied, in
+// the machine's byte order, row after row, as QImage::Format_ARGB32_Premultiplied holds them).
 //
-//   render_icon --size N --output out.png icon.svg
+//   render_icon --size N --output out.png [--raw out.argb32] icon.svg
 //
 // The SVG's viewBox must be square, so the drawing fills the PNG without being stretched. The
 // tool fails (exit code 1, with a message) if Qt's SVG renderer warns about anything, so an
@@ -15,6 +17,7 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
+#include <QSaveFile>
 #include <QStringList>
 #include <QSvgRenderer>
 
@@ -36,7 +39,7 @@ int fail(const QString& message) {
     return 1;
 }
 
-int render(const QString& source, int size, const QString& output) {
+int render(const QString& source, int size, const QString& output, const QString& raw) {
     QStringList warnings;
     activeWarnings = &warnings;
     const QtMessageHandler previous = qInstallMessageHandler(collectWarnings);
@@ -64,6 +67,19 @@ int render(const QString& source, int size, const QString& output) {
     if (!image.save(output, "PNG")) {
         return fail(QStringLiteral("cannot write %1").arg(output));
     }
+    if (!raw.isEmpty()) {
+        QSaveFile file(raw);
+        if (!file.open(QIODevice::WriteOnly)) {
+            return fail(QStringLiteral("cannot write %1").arg(raw));
+        }
+        for (int y = 0; y < image.height(); ++y) {
+            file.write(reinterpret_cast<const char*>(image.constScanLine(y)),
+                       static_cast<qint64>(image.width()) * 4);
+        }
+        if (!file.commit()) {
+            return fail(QStringLiteral("cannot write %1").arg(raw));
+        }
+    }
     return 0;
 }
 
@@ -81,7 +97,10 @@ int main(int argc, char** argv) {
                                   QStringLiteral("N"));
     const QCommandLineOption output(
         QStringLiteral("output"), QStringLiteral("The PNG file to write."), QStringLiteral("file"));
-    parser.addOptions({size, output});
+    const QCommandLineOption raw(QStringLiteral("raw"),
+                                 QStringLiteral("Also write the raw premultiplied pixels here."),
+                                 QStringLiteral("file"));
+    parser.addOptions({size, output, raw});
     parser.addPositionalArgument(QStringLiteral("source"), QStringLiteral("The icon's SVG."),
                                  QStringLiteral("icon.svg"));
     parser.process(application);
@@ -96,5 +115,5 @@ int main(int argc, char** argv) {
         return fail(QStringLiteral("--size must be a whole number from 1 to 4096, not %1")
                         .arg(parser.value(size)));
     }
-    return render(positional.first(), pixels, parser.value(output));
+    return render(positional.first(), pixels, parser.value(output), parser.value(raw));
 }

@@ -23,10 +23,13 @@ namespace {
 
 using picture_probe::count;
 
+// Every size rendered and installed, and those of them the window carries.
 constexpr int kSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+constexpr int kWindowSizes[] = {16, 22, 24, 32, 48, 64};
 
+// The PNG the build renders at a size, which is installed into the icon theme.
 QImage iconPng(int size) {
-    return QImage(QStringLiteral(":/vantrello/icon/vantrello-%1.png").arg(size));
+    return QImage(QStringLiteral(VANTRELLO_ICON_PNG_DIR "/vantrello-%1.png").arg(size));
 }
 
 bool isClear(QRgb c) {
@@ -55,24 +58,38 @@ class ApplicationIcon : public testing::Test {
 
 class IconSize : public ApplicationIcon, public testing::WithParamInterface<int> {};
 
-TEST_F(ApplicationIcon, OffersExactlyTheRenderedSizes) {
+TEST_F(ApplicationIcon, OffersExactlyTheWindowsSizes) {
     QList<QSize> sizes = assets::applicationIcon().availableSizes();
     std::sort(sizes.begin(), sizes.end(),
               [](const QSize& a, const QSize& b) { return a.width() < b.width(); });
     QList<QSize> expected;
-    for (const int size : kSizes) {
+    for (const int size : kWindowSizes) {
         expected.append(QSize(size, size));
     }
     EXPECT_EQ(sizes, expected);
 }
 
-TEST_P(IconSize, GivesItsPngAtThatSize) {
+TEST_P(IconSize, IsItsOwnSizeWithAnAlphaChannel) {
+    const int size = GetParam();
+    const QImage png = iconPng(size);
+    EXPECT_EQ(png.size(), QSize(size, size));
+    EXPECT_TRUE(png.hasAlphaChannel());
+}
+
+class WindowIconSize : public ApplicationIcon, public testing::WithParamInterface<int> {};
+
+// The window's icon shows what the icon theme shows, pixel for pixel.
+TEST_P(WindowIconSize, IsTheInstalledPng) {
     const int size = GetParam();
     const QImage png = iconPng(size);
     ASSERT_EQ(png.size(), QSize(size, size));
-    ASSERT_TRUE(png.hasAlphaChannel());
     EXPECT_EQ(assets::applicationIcon().pixmap(size).toImage().convertToFormat(png.format()), png);
 }
+
+INSTANTIATE_TEST_SUITE_P(EverySize, WindowIconSize, testing::ValuesIn(kWindowSizes),
+                         [](const testing::TestParamInfo<int>& info) {
+                             return "Px" + std::to_string(info.param);
+                         });
 
 // The pixels wholly inside an area given in sixteenths of the icon's side, left to right and top
 // to bottom (the grid the smallest icon is drawn on).

@@ -165,7 +165,12 @@ done
 class=$(xprop -id "$window" WM_CLASS)
 [ "${class,,}" = 'wm_class(string) = "vantrello", "vantrello"' ] ||
     fail "the window's class does not name the desktop entry: $class"
-icon=$(xprop -id "$window" _NET_WM_ICON)
+# The game gives its window the icon just after the first frame.
+for _ in $(seq 20); do
+    icon=$(xprop -id "$window" _NET_WM_ICON)
+    [[ $icon == '_NET_WM_ICON(CARDINAL) = '* && ${#icon} -gt 1000 ]] && break
+    sleep 0.1
+done
 [[ $icon == '_NET_WM_ICON(CARDINAL) = '* && ${#icon} -gt 1000 ]] ||
     fail "the window carries no icon: ${icon:0:100}"
 

@@ -62,6 +62,11 @@ done
     fail "wrong caption: $(xdotool getwindowname "$window")"
 xprop -id "$window" WM_CLASS | grep -q '"vantrello", "vantrello"' ||
     fail "WM_CLASS is not the desktop entry's: $(xprop -id "$window" WM_CLASS)"
+# The icon is given to the window just after its first frame.
+for _ in $(seq 20); do
+    [ "$(xprop -id "$window" _NET_WM_ICON | wc -c)" -gt 1000 ] && break
+    sleep 0.1
+done
 [ "$(xprop -id "$window" _NET_WM_ICON | wc -c)" -gt 1000 ] || fail "the window has no icon"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 
