@@ -23,6 +23,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
@@ -184,6 +185,50 @@ TEST_F(CanberraCuePlayerServerFailureDeathTest, ConnectsOnTheNextCueOnceTheServe
     }
     const std::string server = std::getenv("PULSE_SERVER");
     EXPECT_EXIT(std::exit(reconnectOnNextCue(*sink, server)), ::testing::ExitedWithCode(0),
+                ::testing::IsEmpty());
+}
+
+// Whether the sound library is in this process: a mapping of its file in /proc/self/maps.
+bool canberraLoaded() {
+    std::FILE* maps = std::fopen("/proc/self/maps", "r");
+    if (maps == nullptr) {
+        return true; // cannot tell: count it as loaded, so the test fails
+    }
+    char line[4096];
+    bool found = false;
+    while (!found && std::fgets(line, sizeof line, maps) != nullptr) {
+        found = std::strstr(line, "libcanberra.so") != nullptr;
+    }
+    std::fclose(maps);
+    return found;
+}
+
+// Neither starting the game's sound nor a cue it cannot play loads the sound library; the first
+// cue it plays does.
+int loadsTheLibraryWithTheFirstCue() {
+    ::setenv("PULSE_SERVER", "unix:/nonexistent/vantrello/native", 1);
+    sound_test::ScratchDirectory scratch;
+    const sound_test::CueFiles cues = sound_test::writeCueFiles(scratch.path());
+    if (canberraLoaded()) {
+        std::fprintf(stderr, "the sound library is linked into the program\n");
+        return 1;
+    }
+    ui::CanberraCuePlayer player;
+    player.play((scratch.path() / "missing.wav").string());
+    if (!player.waitUntilHandled(5s) || canberraLoaded()) {
+        std::fprintf(stderr, "the sound library was loaded before a cue could play\n");
+        return 1;
+    }
+    player.play(cues.click);
+    if (!player.waitUntilHandled(5s) || !canberraLoaded()) {
+        std::fprintf(stderr, "the first cue did not load the sound library\n");
+        return 1;
+    }
+    return 0;
+}
+
+TEST_F(CanberraCuePlayerServerFailureDeathTest, TheSoundLibraryIsLoadedWithTheFirstCue) {
+    EXPECT_EXIT(std::exit(loadsTheLibraryWithTheFirstCue()), ::testing::ExitedWithCode(0),
                 ::testing::IsEmpty());
 }
 
