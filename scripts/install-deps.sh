@@ -29,6 +29,8 @@ test_packages=(
     clang
     # test and benchmark libraries
     libgtest-dev libgmock-dev libbenchmark-dev
+    # the start-up benchmark watches the display for the first frame (DAMAGE)
+    libxcb-damage0-dev
     # a virtual display, clicks, screenshots, a private sound server
     xvfb xauth xdotool x11-utils imagemagick
     pulseaudio pulseaudio-utils sox
