@@ -2,12 +2,53 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Build-time tool: writes every character the window can show (game/shown_text.h), in UTF-8, to
-// the file named on its command line. The embedded fonts are cut down to these characters.
+// Build-time tool: writes the characters the embedded fonts keep, in UTF-8, to the file named on
+// its command line: every character the window can show (game/shown_text.h), and the alphabets
+// of the two scripts it writes in.
+//
+// The alphabets are what tells the font database that a face writes Latin and Cyrillic at all:
+// fontconfig grants a face a language only when it covers that language's letters, and Qt gives
+// a face that writes no known language one font engine per script it is asked for, each loading
+// and hinting the same glyphs again. A face with the English and Russian alphabets serves both
+// scripts with one engine, and costs a few kilobytes more.
 #include "game/shown_text.h"
 
 #include <cstdio>
 #include <fstream>
+#include <string>
+
+namespace {
+
+void appendUtf8(std::string& text, char32_t character) {
+    if (character < 0x80) {
+        text += static_cast<char>(character);
+    } else {
+        text += static_cast<char>(0xC0 | (character >> 6));
+        text += static_cast<char>(0x80 | (character & 0x3F));
+    }
+}
+
+// The letters fontconfig asks of English (basic Latin and the Latin-1 letters) and of Russian.
+std::string alphabets() {
+    std::string letters;
+    for (char32_t c = U'A'; c <= U'Z'; ++c) {
+        appendUtf8(letters, c);
+        appendUtf8(letters, c - U'A' + U'a');
+    }
+    for (char32_t c = 0xC0; c <= 0xFF; ++c) {
+        if (c != 0xD7 && c != 0xF7) { // the multiplication and division signs
+            appendUtf8(letters, c);
+        }
+    }
+    for (char32_t c = 0x410; c <= 0x44F; ++c) { // А..я
+        appendUtf8(letters, c);
+    }
+    appendUtf8(letters, 0x401); // Ё
+    appendUtf8(letters, 0x451); // ё
+    return letters;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -15,7 +56,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::ofstream out(argv[1], std::ios::binary | std::ios::trunc);
-    out << game::shownCharacters();
+    out << game::shownCharacters() << alphabets();
     out.close();
     if (!out) {
         std::fprintf(stderr, "shown_characters: cannot write %s\n", argv[1]);

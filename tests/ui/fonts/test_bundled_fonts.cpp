@@ -89,6 +89,22 @@ TEST(EmbeddedFontFamily, HoldsTheEmbeddedStylesOnly) {
     }
 }
 
+// The font database knows what each face writes, so that one font engine serves Latin and
+// Cyrillic text alike (ui/fonts/shown_characters.cpp).
+TEST(EmbeddedFontFamily, WritesLatinAndWhereTheOriginalDoesCyrillic) {
+    ui::loadBundledFonts();
+    for (const EmbeddedFace& face : kEmbeddedFaces) {
+        const QString family = qString(face.family);
+        const QList<QFontDatabase::WritingSystem> systems = QFontDatabase::writingSystems(family);
+        EXPECT_TRUE(systems.contains(QFontDatabase::Latin)) << face.family;
+        QFile original(qString(face.original));
+        ASSERT_TRUE(original.open(QIODevice::ReadOnly)) << face.original;
+        if (QRawFont(original.readAll(), 12).supportsCharacter(QChar(0x416))) { // Ж
+            EXPECT_TRUE(systems.contains(QFontDatabase::Cyrillic)) << face.family;
+        }
+    }
+}
+
 TEST(LoadBundledFonts, RegistersNothingTwice) {
     ui::loadBundledFonts();
     // Application font ids are slots that a removed font frees for the next one. A probe font
