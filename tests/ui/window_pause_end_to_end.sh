@@ -65,9 +65,10 @@ start_game() {
             fi
         done
         [ -n "$window" ] && break
+        kill -0 "$pid" 2>/dev/null || fail "the game ended before its window appeared: $(cat "$work/stderr")"
         sleep 0.1
     done
-    [ -n "$window" ] || fail "the game window did not appear"
+    [ -n "$window" ] || fail "the game window did not appear on $DISPLAY: $(cat "$work/stderr")"
     eval "$(xdotool getwindowgeometry --shell "$window")"
     sleep 0.3
 }
