@@ -15,6 +15,7 @@ game=$(realpath "$1")
 if [ -z "${DISPLAY:-}" ]; then
     exec "$here/../../scripts/with-display.sh" "$0" "$@"
 fi
+. "$here/game_window.sh"
 fail() {
     echo "FAIL: $*" >&2
     for log in "$work"/*.log; do
@@ -91,16 +92,7 @@ dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
 pid=$!
 started+=("$pid")
 
-window=""
-for _ in $(seq 100); do
-    for candidate in $(xdotool search --onlyvisible --name 'Vantrello' 2>/dev/null); do
-        if xdotool getwindowgeometry "$candidate" | grep -q 'Geometry: 338x333'; then
-            window=$candidate
-        fi
-    done
-    [ -n "$window" ] && break
-    sleep 0.1
-done
+window=$(game_window)
 [ -n "$window" ] || fail "the game window did not appear"
 
 /usr/bin/python3 "$here/accessibility_client.py" "$window" || fail "the accessibility client failed"

@@ -14,6 +14,7 @@ shots=${2:-$(pwd)}
 if [ -z "${DISPLAY:-}" ]; then
     exec "$here/../../scripts/with-display.sh" "$0" "$@"
 fi
+. "$here/game_window.sh"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # --version needs no display at all.
@@ -47,16 +48,7 @@ trap 'kill $(pgrep -P "$pid") "$pid" 2>/dev/null || true; rm -rf "$elsewhere" "$
     exec strace -f -qq -e trace=open,openat -o "$opened" "$game") &
 pid=$!
 
-window=""
-for _ in $(seq 100); do
-    for candidate in $(xdotool search --onlyvisible --name 'Vantrello' 2>/dev/null); do
-        if xdotool getwindowgeometry "$candidate" | grep -q 'Geometry: 338x333'; then
-            window=$candidate
-        fi
-    done
-    [ -n "$window" ] && break
-    sleep 0.1
-done
+window=$(game_window)
 [ -n "$window" ] || fail "the 338x333 game window did not appear"
 [ "$(xdotool getwindowname "$window")" = 'Тестовый режим - игра Vantrello - карты' ] ||
     fail "wrong caption: $(xdotool getwindowname "$window")"

@@ -14,6 +14,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 game=$(realpath "$1")
+. "$here/game_window.sh"
 fail() {
     echo "FAIL: $*" >&2
     exit 1
@@ -57,17 +58,10 @@ window=""
 start_game() {
     (cd "$work" && exec "$game" 2>"$work/stderr") &
     pid=$!
-    window=""
-    for _ in $(seq 100); do
-        for candidate in $(xdotool search --onlyvisible --name 'Vantrello' 2>/dev/null); do
-            if xdotool getwindowgeometry "$candidate" | grep -q 'Geometry: 338x333'; then
-                window=$candidate
-            fi
-        done
-        [ -n "$window" ] && break
-        kill -0 "$pid" 2>/dev/null || fail "the game ended before its window appeared: $(cat "$work/stderr")"
-        sleep 0.1
-    done
+    window=$(game_window "$pid")
+    if [ -z "$window" ] && ! kill -0 "$pid" 2>/dev/null; then
+        fail "the game ended before its window appeared: $(cat "$work/stderr")"
+    fi
     [ -n "$window" ] || fail "the game window did not appear on $DISPLAY: $(cat "$work/stderr")"
     eval "$(xdotool getwindowgeometry --shell "$window")"
     sleep 0.3
