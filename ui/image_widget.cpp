@@ -20,7 +20,10 @@ ImageWidget::ImageWidget(const PictureBook& book, game::Picture picture, int lef
                          int topTwips, QWidget* parent)
     : QWidget(parent), book_(book), picture_(picture), leftTwips_(static_cast<float>(leftTwips)) {
     setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent); // every picture covers its whole rectangle
+    // Every picture covers its whole rectangle, yet the widget is not marked opaque: Qt would
+    // then cut it out of what lies beneath, and a picture drawn through such a cut-up region
+    // takes the raster engine's slow path, which starts a pool of threads for its rows. Drawing
+    // the few covered pixels twice is the cheaper way, above all for the window's first frame.
     setGeometry(game::toPixels(leftTwips), game::toPixels(topTwips), image().width(),
                 image().height());
 }

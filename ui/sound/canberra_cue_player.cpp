@@ -32,13 +32,7 @@ void runCueWorker(std::shared_ptr<CueMailbox> mailbox) {
 
 } // namespace
 
-CanberraCuePlayer::CanberraCuePlayer() : mailbox_(std::make_shared<CueMailbox>()) {
-    try {
-        worker_ = std::thread(runCueWorker, mailbox_);
-    } catch (const std::system_error&) {
-        // No thread, no sound: cues are then dropped in the mailbox unheard.
-    }
-}
+CanberraCuePlayer::CanberraCuePlayer() : mailbox_(std::make_shared<CueMailbox>()) {}
 
 CanberraCuePlayer::~CanberraCuePlayer() {
     mailbox_->close();
@@ -54,6 +48,16 @@ CanberraCuePlayer::~CanberraCuePlayer() {
 
 void CanberraCuePlayer::play(const std::string& path) {
     mailbox_->post(path);
+    // The worker starts with the first cue, so that a game that has not yet made a sound has
+    // spent nothing on it; starting a thread costs a fraction of a millisecond.
+    if (!worker_.joinable() && !workerFailed_) {
+        try {
+            worker_ = std::thread(runCueWorker, mailbox_);
+        } catch (const std::system_error&) {
+            // No thread, no sound: cues are then dropped in the mailbox unheard.
+            workerFailed_ = true;
+        }
+    }
 }
 
 bool CanberraCuePlayer::waitUntilHandled(std::chrono::milliseconds limit) {

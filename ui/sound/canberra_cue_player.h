@@ -16,11 +16,11 @@ namespace ui {
 
 class CueMailbox;
 
-// play() only leaves the path in a mailbox and returns at once; a worker thread
-// owns the sound library, connects to the server on the first cue (and again
-// on a later cue after a failure), stops the cue that still plays and starts the
-// new one. Files that are missing, unreadable, not regular or larger than
-// kMaxCueFileBytes play nothing, and nothing is ever reported.
+// play() only leaves the path in a mailbox and returns at once; a worker thread,
+// started by the first cue, owns the sound library, connects to the server on the first cue (and
+// again on a later cue after a failure), stops the cue that still plays and starts the new one.
+// Files that are missing, unreadable, not regular or larger than kMaxCueFileBytes play nothing, and
+// nothing is ever reported.
 class CanberraCuePlayer final : public game::CuePlayer {
   public:
     // How long destruction waits for the worker. A worker stuck on an
@@ -43,6 +43,7 @@ class CanberraCuePlayer final : public game::CuePlayer {
   private:
     std::shared_ptr<CueMailbox> mailbox_;
     std::thread worker_;
+    bool workerFailed_ = false;
 };
 
 } // namespace ui
