@@ -5,6 +5,8 @@
 #include "ui/push_button.h"
 
 #include <QKeyEvent>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace ui {
 
@@ -26,6 +28,45 @@ void PushButton::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QPushButton::keyPressEvent(event);
+}
+
+CaptionLook PushButton::captionLook() const {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return captionLook(option);
+}
+
+CaptionLook PushButton::captionLook(const QStyleOptionButton& option) const {
+    // Where and how the style writes a push button's label: centred in its contents, moved by
+    // the button shift while pressed, in the palette's button text colour.
+    const QStyle& style = *this->style();
+    QRect box = style.subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    if (option.state & (QStyle::State_On | QStyle::State_Sunken)) {
+        box.translate(style.pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
+                      style.pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+    }
+    int flags = Qt::AlignVCenter | Qt::AlignHCenter | Qt::TextShowMnemonic;
+    if (style.styleHint(QStyle::SH_UnderlineShortcut, &option, this) == 0) {
+        flags |= Qt::TextHideMnemonic;
+    }
+    return {option.text, font(), option.palette.color(QPalette::ButtonText), box, flags, size()};
+}
+
+void PushButton::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const CaptionLook caption = captionLook(option);
+    // A disabled caption is drawn in the style's own way (etched or greyed).
+    if (!isEnabled() || caption.text.isEmpty()) {
+        painter.drawControl(QStyle::CE_PushButton, option);
+        return;
+    }
+    // The style draws the face, the frame and the focus rectangle; the caption goes over them,
+    // clear of the focus rectangle, which surrounds it.
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    drawCaption(painter, caption);
 }
 
 } // namespace ui

@@ -1,0 +1,80 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/caption.h"
+
+#include "ui/fonts/window_fonts.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <cmath>
+
+namespace ui {
+namespace {
+
+std::span<const CaptionLayer> captionLayers;
+
+bool whole(double value) {
+    return std::abs(value - std::round(value)) < 1e-9;
+}
+
+} // namespace
+
+QString CaptionLook::layerKey(double ratio) const {
+    // QFont::key() names the face, size, weight, style and rendering strategy; the hinting
+    // comes apart.
+    return QStringLiteral("%1|%2;%3|%4|%5,%6,%7,%8|%9|%10x%11|%12")
+        .arg(text, font.key())
+        .arg(static_cast<int>(font.hintingPreference()))
+        .arg(color.name(QColor::HexArgb))
+        .arg(rect.x())
+        .arg(rect.y())
+        .arg(rect.width())
+        .arg(rect.height())
+        .arg(flags)
+        .arg(size.width())
+        .arg(size.height())
+        .arg(ratio);
+}
+
+void useCaptionLayers(std::span<const CaptionLayer> layers) {
+    captionLayers = layers;
+}
+
+void drawCaptionText(QPainter& painter, const CaptionLook& look) {
+    // The faces are registered when text is first drawn: a window whose captions all come from
+    // layers reads no font before its first frame.
+    loadBundledFonts();
+    painter.save();
+    painter.setFont(look.font);
+    painter.setPen(QPen(look.color, 1));
+    painter.drawText(look.rect, look.flags, look.text);
+    painter.restore();
+}
+
+void drawCaption(QPainter& painter, const CaptionLook& look) {
+    const QTransform toDevice = painter.deviceTransform();
+    const double ratio = toDevice.m11();
+    // A layer's pixel lands on exactly one device pixel only under a plain scale and a move by
+    // whole device pixels.
+    const bool oneToOne = toDevice.type() <= QTransform::TxScale && toDevice.m22() == ratio &&
+                          whole(toDevice.dx()) && whole(toDevice.dy());
+    if (oneToOne && !captionLayers.empty()) {
+        const QByteArray key = look.layerKey(ratio).toUtf8();
+        const std::string_view wanted(key.constData(), static_cast<std::size_t>(key.size()));
+        for (const CaptionLayer& layer : captionLayers) {
+            if (layer.key == wanted) {
+                QImage image(layer.pixels, layer.width, layer.height, layer.width * 4,
+                             QImage::Format_ARGB32_Premultiplied);
+                image.setDevicePixelRatio(ratio);
+                painter.drawImage(QPointF(0, 0), image);
+                return;
+            }
+        }
+    }
+    drawCaptionText(painter, look);
+}
+
+} // namespace ui
