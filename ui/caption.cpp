@@ -43,6 +43,20 @@ void useCaptionLayers(std::span<const CaptionLayer> layers) {
     captionLayers = layers;
 }
 
+const CaptionLayer* findCaptionLayer(const CaptionLook& look, double ratio) {
+    if (captionLayers.empty()) {
+        return nullptr;
+    }
+    const QByteArray key = look.layerKey(ratio).toUtf8();
+    const std::string_view wanted(key.constData(), static_cast<std::size_t>(key.size()));
+    for (const CaptionLayer& layer : captionLayers) {
+        if (layer.key == wanted) {
+            return &layer;
+        }
+    }
+    return nullptr;
+}
+
 void drawCaptionText(QPainter& painter, const CaptionLook& look) {
     // The faces are registered when text is first drawn: a window whose captions all come from
     // layers reads no font before its first frame.
@@ -61,20 +75,15 @@ void drawCaption(QPainter& painter, const CaptionLook& look) {
     // whole device pixels.
     const bool oneToOne = toDevice.type() <= QTransform::TxScale && toDevice.m22() == ratio &&
                           whole(toDevice.dx()) && whole(toDevice.dy());
-    if (oneToOne && !captionLayers.empty()) {
-        const QByteArray key = look.layerKey(ratio).toUtf8();
-        const std::string_view wanted(key.constData(), static_cast<std::size_t>(key.size()));
-        for (const CaptionLayer& layer : captionLayers) {
-            if (layer.key == wanted) {
-                QImage image(layer.pixels, layer.width, layer.height, layer.width * 4,
-                             QImage::Format_ARGB32_Premultiplied);
-                image.setDevicePixelRatio(ratio);
-                painter.drawImage(QPointF(0, 0), image);
-                return;
-            }
-        }
+    const CaptionLayer* layer = oneToOne ? findCaptionLayer(look, ratio) : nullptr;
+    if (layer == nullptr) {
+        drawCaptionText(painter, look);
+        return;
     }
-    drawCaptionText(painter, look);
+    QImage image(layer->pixels, layer->width, layer->height, layer->width * 4,
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    painter.drawImage(QPointF(0, 0), image);
 }
 
 } // namespace ui

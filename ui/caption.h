@@ -48,6 +48,9 @@ struct CaptionLayer {
 // The layers drawCaption may use; the game gives it the embedded ones before its window exists.
 void useCaptionLayers(std::span<const CaptionLayer> layers);
 
+// The layer of the look at a device pixel ratio, or null.
+const CaptionLayer* findCaptionLayer(const CaptionLook& look, double ratio);
+
 // Draws the caption as text, the way the toolkit's styles draw a control's text.
 void drawCaptionText(QPainter& painter, const CaptionLook& look);
 

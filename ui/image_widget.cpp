@@ -20,10 +20,7 @@ ImageWidget::ImageWidget(const PictureBook& book, game::Picture picture, int lef
                          int topTwips, QWidget* parent)
     : QWidget(parent), book_(book), picture_(picture), leftTwips_(static_cast<float>(leftTwips)) {
     setFocusPolicy(Qt::NoFocus);
-    // Every picture covers its whole rectangle, yet the widget is not marked opaque: Qt would
-    // then cut it out of what lies beneath, and a picture drawn through such a cut-up region
-    // takes the raster engine's slow path, which starts a pool of threads for its rows. Drawing
-    // the few covered pixels twice is the cheaper way, above all for the window's first frame.
+    setAttribute(Qt::WA_OpaquePaintEvent); // every picture covers its whole rectangle
     setGeometry(game::toPixels(leftTwips), game::toPixels(topTwips), image().width(),
                 image().height());
 }
@@ -43,7 +40,7 @@ void ImageWidget::setLeft(float twips) {
     move(game::toPixels(twips), y());
 }
 
-void ImageWidget::paintEvent(QPaintEvent*) {
+void ImageWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     // The device pixels painted into: the screen's backing store, or the image a grab draws to.
     const double ratio = painter.paintEngine()->paintDevice()->devicePixelRatioF();
@@ -52,7 +49,13 @@ void ImageWidget::paintEvent(QPaintEvent*) {
     // Between the scales it was made for, the next larger art is drawn smaller, smoothly.
     const QRectF target(0, 0, art.image->width() / art.ratio, art.image->height() / art.ratio);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, std::abs(art.ratio - ratio) > 1e-6);
-    painter.drawImage(target, *art.image);
+    // Part by part of what is to be painted, which the pictures in front cut into rectangles:
+    // through a clip of one rectangle the raster engine copies the pixels straight, where a
+    // clip of many takes its slow path, which starts a pool of threads to fill the rows.
+    for (const QRect& part : event->region()) {
+        painter.setClipRect(part);
+        painter.drawImage(target, *art.image);
+    }
     // What is shown is in the window now; the art is read in again when next drawn.
     assets::letPixelsGo(*art.image);
 }

@@ -13,4 +13,7 @@ namespace ui::captions {
 
 std::span<const CaptionLayer> embeddedLayers();
 
+// The screen scales the layers are drawn for.
+std::span<const double> embeddedRatios();
+
 } // namespace ui::captions
