@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QStringBuilder>
 
 #include <cmath>
 
@@ -23,20 +24,17 @@ bool whole(double value) {
 } // namespace
 
 QString CaptionLook::layerKey(double ratio) const {
-    // QFont::key() names the face, size, weight, style and rendering strategy; the hinting
-    // comes apart.
-    return QStringLiteral("%1|%2;%3|%4|%5,%6,%7,%8|%9|%10x%11|%12")
-        .arg(text, font.key())
-        .arg(static_cast<int>(font.hintingPreference()))
-        .arg(color.name(QColor::HexArgb))
-        .arg(rect.x())
-        .arg(rect.y())
-        .arg(rect.width())
-        .arg(rect.height())
-        .arg(flags)
-        .arg(size.width())
-        .arg(size.height())
-        .arg(ratio);
+    // Everything of the font that changes how text comes out, then the colour, the box, the
+    // flags, the control's size and the scale.
+    const QChar bar(u'|');
+    return text % bar % font.family() % bar % QString::number(font.pixelSize()) % bar %
+           QString::number(font.weight()) % bar % QString::number(font.style()) % bar %
+           QString::number(font.hintingPreference()) % bar % QString::number(font.styleStrategy()) %
+           bar % QString::number(font.kerning()) % bar % color.name(QColor::HexArgb) % bar %
+           QString::number(rect.x()) % u',' % QString::number(rect.y()) % u',' %
+           QString::number(rect.width()) % u',' % QString::number(rect.height()) % bar %
+           QString::number(flags) % bar % QString::number(size.width()) % u'x' %
+           QString::number(size.height()) % bar % QString::number(ratio);
 }
 
 void useCaptionLayers(std::span<const CaptionLayer> layers) {
@@ -83,7 +81,7 @@ void drawCaption(QPainter& painter, const CaptionLook& look) {
     QImage image(layer->pixels, layer->width, layer->height, layer->width * 4,
                  QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
-    painter.drawImage(QPointF(0, 0), image);
+    painter.drawImage(QPointF(layer->left / ratio, layer->top / ratio), image);
 }
 
 } // namespace ui

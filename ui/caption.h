@@ -37,9 +37,11 @@ struct CaptionLook {
 };
 
 // A caption drawn ahead: premultiplied 32-bit pixels (QImage::Format_ARGB32_Premultiplied) of
-// the control's size at its scale, transparent where there is no text.
+// the box its text inks in the control, in device pixels at its scale.
 struct CaptionLayer {
     std::string_view key; // CaptionLook::layerKey, UTF-8
+    int left;             // the box in the control
+    int top;
     int width;
     int height;
     const unsigned char* pixels;

@@ -7,7 +7,8 @@
 // window off screen, asks each label and button how its caption looks, and writes
 //
 //   <output>.bin   the layers' pixels, each starting on a 64-byte boundary
-//   <output>.inc   one initializer per layer, {key, width, height, offset into the .bin}
+//   <output>.inc   one initializer per layer, {key, left, top, width, height, offset into the
+//                  .bin}, the box being the one the caption inks
 //
 //   render_captions --ratios 1,2 --output <path without extension>
 #include "game/random.h"
@@ -44,6 +45,20 @@ QImage layerOf(const ui::CaptionLook& look, double ratio) {
     QPainter painter(&layer);
     ui::drawCaptionText(painter, look);
     return layer;
+}
+
+// The smallest box holding every pixel of the layer that is not transparent (at least one pixel).
+QRect inkBox(const QImage& layer) {
+    QRect box;
+    for (int y = 0; y < layer.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(layer.constScanLine(y));
+        for (int x = 0; x < layer.width(); ++x) {
+            if (qAlpha(row[x]) != 0) {
+                box |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return box.isEmpty() ? QRect(0, 0, 1, 1) : box;
 }
 
 // The key as a C++ string literal: octal escapes keep every byte as it is.
@@ -117,9 +132,12 @@ int main(int argc, char** argv) {
                 continue;
             }
             written.insert(key);
-            const QImage layer = layerOf(look, ratio);
+            const QImage whole = layerOf(look, ratio);
+            const QRect ink = inkBox(whole);
+            const QImage layer = whole.copy(ink);
             pixels.append((64 - pixels.size() % 64) % 64, '\0');
-            table += "{" + literal(key) + ", " + QByteArray::number(layer.width()) + ", " +
+            table += "{" + literal(key) + ", " + QByteArray::number(ink.x()) + ", " +
+                     QByteArray::number(ink.y()) + ", " + QByteArray::number(layer.width()) + ", " +
                      QByteArray::number(layer.height()) + ", " + QByteArray::number(pixels.size()) +
                      "},\n";
             for (int y = 0; y < layer.height(); ++y) {
