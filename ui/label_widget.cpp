@@ -13,7 +13,7 @@ QColor fromPacked(game::Color color) {
     return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
 }
 
-LabelWidget::LabelWidget(const QString& caption, QWidget* parent) : QLabel(caption, parent) {
+LabelWidget::LabelWidget(const QString& caption, QWidget* parent) : QLabel(parent) {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setWordWrap(true);
     setMargin(0);
@@ -21,6 +21,8 @@ LabelWidget::LabelWidget(const QString& caption, QWidget* parent) : QLabel(capti
     setFocusPolicy(Qt::NoFocus);
     setTextFormat(Qt::PlainText);
     setAutoFillBackground(false);
+    // Last, so that the text is taken in once, as plain text.
+    setText(caption);
 }
 
 std::string LabelWidget::caption() const {
