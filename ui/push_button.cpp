@@ -6,6 +6,7 @@
 
 #include <QKeyEvent>
 #include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
 namespace ui {
@@ -62,11 +63,15 @@ void PushButton::paintEvent(QPaintEvent*) {
         painter.drawControl(QStyle::CE_PushButton, option);
         return;
     }
-    // The style draws the face, the frame and the focus rectangle; the caption goes over them,
-    // clear of the focus rectangle, which surrounds it.
-    option.text.clear();
-    painter.drawControl(QStyle::CE_PushButton, option);
+    // In the order the style composes a push button: face and frame, caption, focus rectangle.
+    painter.drawControl(QStyle::CE_PushButtonBevel, option);
     drawCaption(painter, caption);
+    if (option.state & QStyle::State_HasFocus) {
+        QStyleOptionFocusRect focus;
+        focus.QStyleOption::operator=(option);
+        focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
 }
 
 } // namespace ui

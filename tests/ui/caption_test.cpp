@@ -10,9 +10,11 @@
 #include "ui/captions/embedded_captions.h"
 #include "ui/push_button.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QStyleFactory>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -112,17 +114,34 @@ TEST(CaptionText, LabelsAndButtonsDrawTheirCaptionsAsTheToolkitsWidgetsDo) {
         EXPECT_EQ(ours, theirs) << label->objectName().toStdString() << " differs by up to "
                                 << largestDifference(ours, theirs);
     }
+    // The buttons up, held down and with the keyboard focus: the plain button stands in the
+    // same (active) window, so that it can take the focus too.
+    game.window.show();
+    game.window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&game.window));
+    enum class State { Up, Down, Focused };
     for (ui::PushButton* button : game.window.findChildren<ui::PushButton*>()) {
-        for (const bool down : {false, true}) {
-            QPushButton plain(button->text());
+        for (const State state : {State::Up, State::Down, State::Focused}) {
+            QPushButton plain(button->text(), &game.window);
             plain.setStyle(classic.get());
             plain.setFont(button->font());
             plain.setPalette(button->palette());
-            plain.resize(button->size());
-            plain.setDown(down);
-            button->setDown(down);
-            EXPECT_EQ(drawnAt(*button, 1.0), drawnAt(plain, 1.0))
-                << button->objectName().toStdString() << (down ? " down" : " up");
+            plain.setGeometry(button->geometry());
+            plain.show();
+            plain.setDown(state == State::Down);
+            button->setDown(state == State::Down);
+            if (state == State::Focused) {
+                button->setFocus();
+            } else if (QWidget* focused = QApplication::focusWidget()) {
+                focused->clearFocus();
+            }
+            const QImage ours = drawnAt(*button, 1.0);
+            if (state == State::Focused) {
+                plain.setFocus();
+                ASSERT_TRUE(plain.hasFocus());
+            }
+            EXPECT_EQ(ours, drawnAt(plain, 1.0))
+                << button->objectName().toStdString() << " in state " << static_cast<int>(state);
             button->setDown(false);
         }
     }
