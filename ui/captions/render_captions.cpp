@@ -12,11 +12,11 @@
 //
 //   render_captions --ratios 1,2 --output <path without extension>
 #include "game/random.h"
-#include "game/services.h"
 #include "ui/caption.h"
 #include "ui/form1.h"
 #include "ui/label_widget.h"
 #include "ui/push_button.h"
+#include "ui/still_platform.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -29,14 +29,6 @@
 #include <vector>
 
 namespace {
-
-// Services that never act: the window is only drawn, never played.
-struct StillPlatform : game::Clock, game::CuePlayer, game::EventPump, game::Pauser {
-    double secondsSinceMidnight() const override { return 43200.0; }
-    void play(const std::string&) override {}
-    void pumpEvents() override {}
-    void pause(std::uint32_t) override {}
-};
 
 QImage layerOf(const ui::CaptionLook& look, double ratio) {
     QImage layer(look.size * ratio, QImage::Format_ARGB32_Premultiplied);
@@ -109,7 +101,7 @@ int main(int argc, char** argv) {
     }
 
     game::SeededRandom random;
-    StillPlatform still;
+    ui::StillPlatform still;
     ui::Form1 window({random, still, still, still, still, {}});
     std::vector<ui::CaptionLook> looks;
     for (const ui::LabelWidget* label : window.findChildren<ui::LabelWidget*>()) {

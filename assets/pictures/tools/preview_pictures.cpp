@@ -17,6 +17,7 @@
 #include "ui/form1.h"
 #include "ui/image_widget.h"
 #include "ui/label_widget.h"
+#include "ui/still_platform.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -28,15 +29,6 @@
 #include <cstdio>
 
 namespace {
-
-// Time stands still, and pauses, cues and the event pump do nothing: the window is only
-// looked at.
-struct StillPlatform : game::Clock, game::CuePlayer, game::EventPump, game::Pauser {
-    double secondsSinceMidnight() const override { return 43200.0; }
-    void play(const std::string&) override {}
-    void pumpEvents() override {}
-    void pause(std::uint32_t) override {}
-};
 
 QImage scaled(const QImage& image, int factor) {
     return image.scaled(image.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
@@ -140,7 +132,7 @@ int main(int argc, char** argv) {
     }
 
     game::SeededRandom random;
-    StillPlatform still;
+    ui::StillPlatform still;
     ui::Form1 window({random, still, still, still, still, QDir::tempPath().toStdString()});
     window.show();
     bool ok = save(contactSheet(), dir, QStringLiteral("contact-sheet.png")) &&
