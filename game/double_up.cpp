@@ -6,6 +6,7 @@
 
 #include "game/cue_path.h"
 #include "game/number_text.h"
+#include "game/simulated_win.h"
 
 #include <cmath>
 
@@ -13,8 +14,8 @@ namespace game {
 namespace {
 
 // floor(r * span + base), computed in double so no product lands on the wrong integer.
-int drawWhole(RandomSource& random, int span, int base) {
-    return static_cast<int>(std::floor(static_cast<double>(random.next()) * span + base));
+int drawWhole(RandomSource& random, Draw draw) {
+    return static_cast<int>(std::floor(static_cast<double>(random.next()) * draw.span + draw.base));
 }
 
 } // namespace
@@ -65,21 +66,7 @@ void DoubleUp::Command1_Click() {
 void DoubleUp::putUpSimulatedWin() {
     RandomSource& random = platform_.random;
     random.reseed(platform_.clock.secondsSinceMidnight());
-    // All five numbers are drawn every time: a later prize overrides an earlier one
-    // and the keep draw overrides everything.
-    int win = drawWhole(random, 19, 2);
-    if (drawWhole(random, 9, 2) == 10) {
-        win = 30;
-    }
-    if (drawWhole(random, 19, 2) == 10) {
-        win = 50;
-    }
-    if (drawWhole(random, 49, 2) == 10) {
-        win = 100;
-    }
-    if (drawWhole(random, 4, 0) != 3) {
-        win = 0;
-    }
+    const int win = drawWin(kWinDraws, [&random](Draw draw) { return drawWhole(random, draw); });
     c_.LabelTotalWin.setCaption(formatWhole(win));
     const double shown = parseNumber(c_.LabelTotalWin.caption());
     c_.LabelDouble.setCaption(formatNumber(shown + shown));
@@ -120,8 +107,8 @@ void DoubleUp::GetCard(std::int16_t slot) {
     const int index = (slot >= 2 && slot <= 5) ? slot - 1 : 0;
     RandomSource& random = platform_.random;
     random.reseed(platform_.clock.secondsSinceMidnight());
-    const int rankCode = drawWhole(random, 13, 2);
-    const int suitCode = drawWhole(random, 4, 1);
+    const int rankCode = drawWhole(random, kRankDraw);
+    const int suitCode = drawWhole(random, kSuitDraw);
     LabelControl& rankLabel = *c_.NumCard[index];
     rankLabel.setTag(formatWhole(rankCode));
     rankLabel.setCaption(rankText(rankCode));

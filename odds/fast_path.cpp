@@ -4,6 +4,9 @@
 
 #include "odds/fast_path.h"
 
+#include "game/double_up.h"
+#include "game/simulated_win.h"
+
 #include <bit>
 
 namespace odds {
@@ -19,10 +22,10 @@ class Stream {
     void reseed(double clockSeconds) {
         state_ = mix(state_ ^ std::bit_cast<std::uint64_t>(clockSeconds)) + kGolden;
     }
-    int draw(int span, int base) {
+    int draw(game::Draw draw) {
         state_ += kGolden;
         const auto bits = static_cast<std::uint32_t>(mix(state_) >> 40);
-        return static_cast<int>((static_cast<std::uint64_t>(bits) * span) >> 24) + base;
+        return static_cast<int>((static_cast<std::uint64_t>(bits) * draw.span) >> 24) + draw.base;
     }
     // A number whose value nothing looks at: only the state moves on.
     void skip() { state_ += kGolden; }
@@ -37,9 +40,9 @@ class Stream {
     std::uint64_t state_;
 };
 
-constexpr std::int64_t kCharge = 3;
-constexpr std::uint64_t kShowdownPauseMs = 300;
-constexpr std::uint64_t kNextDealPauseMs = 2500;
+constexpr auto kCharge = static_cast<std::int64_t>(game::DoubleUp::kPlayCharge);
+constexpr std::uint64_t kShowdownPauseMs = game::DoubleUp::kShowdownPauseMs;
+constexpr std::uint64_t kNextDealPauseMs = game::DoubleUp::kNextDealPauseMs;
 
 template <bool Traced> class Player {
   public:
@@ -68,7 +71,7 @@ template <bool Traced> class Player {
         for (int slot = 1; slot <= 5; ++slot) {
             stream_.reseed(now);
             if (Traced || slot == 1 || slot == nextSlot_) {
-                ranks_[static_cast<std::size_t>(slot - 1)] = stream_.draw(13, 2);
+                ranks_[static_cast<std::size_t>(slot - 1)] = stream_.draw(game::kRankDraw);
             } else {
                 stream_.skip();
             }
@@ -85,19 +88,8 @@ template <bool Traced> class Player {
             credit_ -= kCharge;
         }
         stream_.reseed(time_.seconds());
-        int win = stream_.draw(19, 2);
-        if (stream_.draw(9, 2) == 10) {
-            win = 30;
-        }
-        if (stream_.draw(19, 2) == 10) {
-            win = 50;
-        }
-        if (stream_.draw(49, 2) == 10) {
-            win = 100;
-        }
-        if (stream_.draw(4, 0) != 3) {
-            win = 0;
-        }
+        const int win =
+            game::drawWin(game::kWinDraws, [this](game::Draw draw) { return stream_.draw(draw); });
         win_ = win;
         ++tally_.winsPutUp[static_cast<std::size_t>(win)];
         dealCards();

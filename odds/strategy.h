@@ -14,6 +14,9 @@
 // never played on: the player presses "Play" (charged) until a win stands.
 #pragma once
 
+#include "game/simulated_win.h"
+
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,12 +32,14 @@ struct Strategy {
     friend bool operator==(const Strategy&, const Strategy&) = default;
 };
 
-// The most doublings a strategy may ask for: 100 doubled 40 times is still below 10^15, the
-// largest win the table shows as plain digits.
+// The most doublings a strategy may ask for: the largest win doubled 40 times is still below
+// 10^15, the largest win the table shows as plain digits.
 inline constexpr int kMaxDoubles = 40;
-// The highest replay threshold: 100, the largest win, is always kept, so every strategy
-// collects now and then.
-inline constexpr int kMaxReplayBelow = 100;
+static_assert((std::int64_t{game::largestWin(game::kWinDraws)} << kMaxDoubles) <
+              1'000'000'000'000'000);
+// The highest replay threshold: the largest win is always kept, so every strategy collects now
+// and then.
+inline constexpr int kMaxReplayBelow = game::largestWin(game::kWinDraws);
 
 // The command-line name: "collect", "double=3", "replay-below=5", "replay-below=5,double=2".
 std::string name(const Strategy& strategy);

@@ -5,6 +5,7 @@
 // What a simulation counts, and the player's pacing both simulations share.
 #pragma once
 
+#include "game/simulated_win.h"
 #include "odds/rational.h"
 
 #include <array>
@@ -39,8 +40,8 @@ struct Tally {
     double sumY4 = 0;
     double sumPlays2 = 0;
     double sumPlaysCollected = 0; // P over the stretches that collected
-    // How often each simulated win was put up by a press of "Play", by value (0 to 100).
-    std::array<std::uint64_t, 101> winsPutUp{};
+    // How often each simulated win was put up by a press of "Play", by value.
+    std::array<std::uint64_t, game::largestWin(game::kWinDraws) + 1> winsPutUp{};
 
     void addStretch(std::int64_t y, std::uint64_t stretchPlays);
     Tally& operator+=(const Tally& other);

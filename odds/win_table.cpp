@@ -4,52 +4,55 @@
 
 #include "odds/win_table.h"
 
+#include <map>
+
 namespace odds {
 namespace {
 
-// The chance that floor(r * span + 2) is 10, for uniform r: one value of span.
-Rational hitsTen(int span) {
-    return Rational(1, span);
+// The chance that floor(r * span + base) comes out at value, for uniform r.
+Rational chanceOf(game::Draw draw, int value) {
+    return value >= draw.base && value < draw.base + draw.span ? Rational(1, draw.span)
+                                                               : Rational(0);
 }
 
-WinTable build() {
-    WinTable t;
-    const Rational kept(1, 4); // floor(r * 4) == 3
-    const Rational prize100 = hitsTen(49);
-    const Rational prize50 = hitsTen(19);
-    const Rational prize30 = hitsTen(9);
+} // namespace
+
+WinTable winTableOf(const game::WinDraws& draws, game::Draw rank) {
     const Rational one(1);
-    // The last prize draw that hits decides; with none, the base draw stands.
-    const Rational p100 = kept * prize100;
-    const Rational p50 = kept * (one - prize100) * prize50;
-    const Rational p30 = kept * (one - prize100) * (one - prize50) * prize30;
-    const Rational noPrize = kept * (one - prize100) * (one - prize50) * (one - prize30);
-    t.wins.push_back({0, one - kept});
-    for (int base = 2; base <= 20; ++base) {
-        t.wins.push_back({base, noPrize * Rational(1, 19)});
+    const Rational kept = chanceOf(draws.keep, draws.keepAt);
+    std::map<int, Rational> chances{{0, one - kept}};
+    // From the last prize draw back: the last one that hits decides; with none, the base draw
+    // stands.
+    Rational noLaterHit = kept;
+    for (auto p = draws.prizes.rbegin(); p != draws.prizes.rend(); ++p) {
+        const Rational hit = chanceOf(p->draw, p->hit);
+        chances[p->prize] += noLaterHit * hit;
+        noLaterHit *= one - hit;
     }
-    t.wins.push_back({30, p30});
-    t.wins.push_back({50, p50});
-    t.wins.push_back({100, p100});
-    for (const WinChance& w : t.wins) {
-        t.mean += w.probability * w.value;
+    for (int value = draws.base.base; value < draws.base.base + draws.base.span; ++value) {
+        chances[value] += noLaterHit * chanceOf(draws.base, value);
+    }
+    WinTable t;
+    for (const auto& [value, probability] : chances) {
+        if (probability != Rational(0)) {
+            t.wins.push_back({value, probability});
+            t.mean += probability * value;
+        }
     }
 
     int won = 0;
     int tied = 0;
-    for (int dealer = 2; dealer <= 14; ++dealer) {
-        for (int picked = 2; picked <= 14; ++picked) {
+    for (int dealer = rank.base; dealer < rank.base + rank.span; ++dealer) {
+        for (int picked = rank.base; picked < rank.base + rank.span; ++picked) {
             won += picked > dealer ? 1 : 0;
             tied += picked == dealer ? 1 : 0;
         }
     }
-    t.showdownWon = Rational(won, 169);
-    t.showdownTied = Rational(tied, 169);
+    t.showdownWon = Rational(won, rank.span * rank.span);
+    t.showdownTied = Rational(tied, rank.span * rank.span);
     t.showdownLost = one - t.showdownWon - t.showdownTied;
     return t;
 }
-
-} // namespace
 
 Rational WinTable::probabilityOf(int value) const {
     for (const WinChance& w : wins) {
@@ -61,7 +64,7 @@ Rational WinTable::probabilityOf(int value) const {
 }
 
 const WinTable& winTable() {
-    static const WinTable table = build();
+    static const WinTable table = winTableOf(game::kWinDraws, game::kRankDraw);
     return table;
 }
 

@@ -6,6 +6,7 @@
 // showdown, worked out from the draws the rules make.
 #pragma once
 
+#include "game/simulated_win.h"
 #include "odds/rational.h"
 
 #include <vector>
@@ -18,10 +19,10 @@ struct WinChance {
 };
 
 struct WinTable {
-    // Every win a play can put up, 0 first, then ascending: 0, 2 to 20, 30, 50, 100.
+    // Every win a play can put up, ascending from 0; none with chance 0.
     std::vector<WinChance> wins;
     Rational mean;
-    // A showdown between two cards of independent uniform ranks 2 to 14.
+    // A showdown between two cards of independent uniform ranks.
     Rational showdownWon;
     Rational showdownTied;
     Rational showdownLost;
@@ -30,9 +31,9 @@ struct WinTable {
     Rational probabilityOf(int value) const;
 };
 
-// The table, worked out once: the base draw floor(r*19+2), the three prize draws that hit at
-// 10 (floor(r*9+2) gives 30, floor(r*19+2) gives 50, floor(r*49+2) gives 100, a later one
-// overriding an earlier one) and the keep draw floor(r*4), which keeps the win only at 3.
+// The table worked out from the draws of a simulated win and of a card's rank.
+WinTable winTableOf(const game::WinDraws& draws, game::Draw rank);
+// The game's own table, worked out once.
 const WinTable& winTable();
 
 } // namespace odds
