@@ -2,9 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Rules of what the window tells a screen reader and which keys play it, checked over every row
-// of the design table: everything a player sees speaks, nothing else does, and each of the
-// player's cards is named and pressed by the same number.
+// What the design table has the window tell a screen reader and which keys play it, over
+// every row: all in sight speaks, nothing else does, each player's card is named and keyed alike.
 #include "game/number_text.h"
 #include "game/window_design.h"
 #include "tests/game/fakes.h"
@@ -42,7 +41,7 @@ bool partOfASlot(const Control& c) {
     });
 }
 
-TEST(WindowSpeech, EverythingInSightSpeaksAndNothingElse) {
+TEST(DesignSpeech, EverythingInSightSpeaksAndNothingElse) {
     const Control& window = design::form1().front();
     for (const Control& c : design::form1()) {
         SCOPED_TRACE(c.name);
@@ -82,7 +81,7 @@ TEST(WindowSpeech, EverythingInSightSpeaksAndNothingElse) {
     }
 }
 
-TEST(WindowSpeech, NamedControlsHaveDistinctNames) {
+TEST(DesignSpeech, NamedControlsHaveDistinctNames) {
     std::set<std::string_view> names;
     for (const Control& c : design::form1()) {
         if (c.speech == Speech::Value || c.speech == Speech::Named ||
@@ -93,7 +92,7 @@ TEST(WindowSpeech, NamedControlsHaveDistinctNames) {
     }
 }
 
-TEST(WindowSpeech, ThePlayersCardsAreNamedAndKeyedOneToFourFromTheLeft) {
+TEST(DesignSpeech, ThePlayersCardsAreNamedAndKeyedOneToFourFromTheLeft) {
     std::vector<const Control*> backs;
     for (const Control& c : design::form1()) {
         if (c.speech == Speech::CardSlot) {
@@ -118,7 +117,7 @@ TEST(WindowSpeech, ThePlayersCardsAreNamedAndKeyedOneToFourFromTheLeft) {
     }
 }
 
-TEST(WindowSpeech, EveryRankTheDrawWritesHasItsWord) {
+TEST(DesignSpeech, EveryRankTheDrawWritesHasItsWord) {
     TestGame g;
     std::set<std::string_view> words;
     for (int rank = 2; rank <= 14; ++rank) {
@@ -136,7 +135,7 @@ TEST(WindowSpeech, EveryRankTheDrawWritesHasItsWord) {
     }
 }
 
-TEST(WindowSpeech, EveryFaceHasItsSuitAndNoOtherPictureHasOne) {
+TEST(DesignSpeech, EveryFaceHasItsSuitAndNoOtherPictureHasOne) {
     std::set<std::string_view> suits;
     for (const PictureInfo& info : kPictures) {
         const std::string_view suit = design::spokenSuit(info.picture);
