@@ -52,6 +52,8 @@ Form1::Form1(const game::Platform& platform, QWidget* parent)
       pauser_(platform.pauser) {
     // Before the first widget exists, so that each gets its interface from the design table.
     accessibility::installFactory();
+    // The controls draw only in the embedded faces.
+    loadBundledFonts();
     build();
     rules_.emplace(controls(), game::Platform{platform.random, platform.clock, platform.cues,
                                               platform.pump, pauser_, platform.programDirectory});

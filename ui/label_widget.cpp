@@ -4,9 +4,6 @@
 
 #include "ui/label_widget.h"
 
-#include <QPainter>
-#include <QStyle>
-
 namespace ui {
 
 QColor fromPacked(game::Color color) {
@@ -37,28 +34,6 @@ void LabelWidget::setForeColor(game::Color color) {
     QPalette p = palette();
     p.setColor(QPalette::WindowText, fromPacked(color));
     setPalette(p);
-}
-
-CaptionLook LabelWidget::captionLook() const {
-    // As QLabel lays out and draws plain text: no margin, no indent, no frame, tabs expanded,
-    // and the text's own direction.
-    const Qt::LayoutDirection direction =
-        text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
-    int flags = static_cast<int>(QStyle::visualAlignment(direction, alignment()));
-    flags |= Qt::TextExpandTabs;
-    if (wordWrap()) {
-        flags |= Qt::TextWordWrap;
-    }
-    flags |= direction == Qt::LeftToRight ? Qt::TextForceLeftToRight : Qt::TextForceRightToLeft;
-    return {text(), font(), palette().color(foregroundRole()), contentsRect(), flags, size()};
-}
-
-void LabelWidget::paintEvent(QPaintEvent*) {
-    if (text().isEmpty()) {
-        return;
-    }
-    QPainter painter(this);
-    drawCaption(painter, captionLook());
 }
 
 } // namespace ui

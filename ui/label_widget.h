@@ -6,7 +6,6 @@
 #pragma once
 
 #include "game/controls.h"
-#include "ui/caption.h"
 
 #include <QLabel>
 
@@ -21,12 +20,6 @@ class LabelWidget : public QLabel, public game::LabelControl {
     std::string tag() const override { return tag_; }
     void setTag(const std::string& text) override { tag_ = text; }
     void setForeColor(game::Color color) override;
-
-    // The caption as the label draws it now.
-    CaptionLook captionLook() const;
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
 
   private:
     std::string tag_;

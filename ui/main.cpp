@@ -7,8 +7,6 @@
 #include "game/random.h"
 #include "game/system_clock.h"
 #include "game/window_design.h"
-#include "ui/caption.h"
-#include "ui/captions/embedded_captions.h"
 #include "ui/command_line.h"
 #include "ui/first_frame.h"
 #include "ui/fonts/window_fonts.h"
@@ -83,19 +81,14 @@ int main(int argc, char* argv[]) {
     qInstallMessageHandler(nullptr);
     startupWarnings.clear();
 
-    ui::useCaptionLayers(ui::captions::embeddedLayers());
     game::SeededRandom random;
     game::SystemClock clock;
     ui::CanberraCuePlayer cues;
     ui::QtEventPump pump;
     ui::EventLoopPauser pauser;
     ui::Form1 window({random, clock, cues, pump, pauser, ui::programDirectory()});
-    // The title bar and the task bar show the icon a moment later, and the faces are registered
-    // for the captions that change: the window comes first.
-    ui::afterFirstFrame(window, [] {
-        QApplication::setWindowIcon(assets::applicationIcon());
-        ui::loadBundledFonts();
-    });
+    // The title bar and the task bar show the icon a moment later: the window comes first.
+    ui::afterFirstFrame(window, [] { QApplication::setWindowIcon(assets::applicationIcon()); });
     window.show();
     return ui::finish(app.exec());
 }

@@ -5,9 +5,6 @@
 #include "ui/push_button.h"
 
 #include <QKeyEvent>
-#include <QStyleOptionButton>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
 
 namespace ui {
 
@@ -29,49 +26,6 @@ void PushButton::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QPushButton::keyPressEvent(event);
-}
-
-CaptionLook PushButton::captionLook() const {
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    return captionLook(option);
-}
-
-CaptionLook PushButton::captionLook(const QStyleOptionButton& option) const {
-    // Where and how the style writes a push button's label: centred in its contents, moved by
-    // the button shift while pressed, in the palette's button text colour.
-    const QStyle& style = *this->style();
-    QRect box = style.subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    if (option.state & (QStyle::State_On | QStyle::State_Sunken)) {
-        box.translate(style.pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
-                      style.pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
-    }
-    int flags = Qt::AlignVCenter | Qt::AlignHCenter | Qt::TextShowMnemonic;
-    if (style.styleHint(QStyle::SH_UnderlineShortcut, &option, this) == 0) {
-        flags |= Qt::TextHideMnemonic;
-    }
-    return {option.text, font(), option.palette.color(QPalette::ButtonText), box, flags, size()};
-}
-
-void PushButton::paintEvent(QPaintEvent*) {
-    QStylePainter painter(this);
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    const CaptionLook caption = captionLook(option);
-    // A disabled caption is drawn in the style's own way (etched or greyed).
-    if (!isEnabled() || caption.text.isEmpty()) {
-        painter.drawControl(QStyle::CE_PushButton, option);
-        return;
-    }
-    // In the order the style composes a push button: face and frame, caption, focus rectangle.
-    painter.drawControl(QStyle::CE_PushButtonBevel, option);
-    drawCaption(painter, caption);
-    if (option.state & QStyle::State_HasFocus) {
-        QStyleOptionFocusRect focus;
-        focus.QStyleOption::operator=(option);
-        focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this);
-        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
-    }
 }
 
 } // namespace ui

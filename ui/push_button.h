@@ -5,11 +5,7 @@
 // A push button whose face shows its colour, pressed by the mouse, Space or Enter.
 #pragma once
 
-#include "ui/caption.h"
-
 #include <QPushButton>
-
-class QStyleOptionButton;
 
 namespace ui {
 
@@ -18,15 +14,8 @@ class PushButton : public QPushButton {
   public:
     PushButton(const QString& caption, const QColor& face, QWidget* parent);
 
-    // The caption as the button draws it now.
-    CaptionLook captionLook() const;
-
   protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-
-  private:
-    CaptionLook captionLook(const QStyleOptionButton& option) const;
 };
 
 } // namespace ui

@@ -7,9 +7,9 @@
 
 Every embedded face is given TrueType outlines, so that every caption of the window is rendered
 and blended alike. Qt darkens the stems of faces with PostScript (CFF) outlines and blends their
-glyphs in linear light, which makes them look heavier than the TrueType faces beside them and
-makes their pixels depend on what lies beneath: a caption drawn ahead into a transparent layer
-(ui/caption.h) could not match them. A face that already has TrueType outlines is copied as it
+glyphs in linear light, which makes them look heavier than the TrueType faces beside them: the
+value labels' digits would differ by up to two thirds of full intensity, their edges
+depending on the picture beneath. A face that already has TrueType outlines is copied as it
 is. Each cubic curve becomes quadratic ones that stray from it by at most one font unit; the
 new glyphs carry no hinting instructions, and FreeType hints them as it hints any such face.
 
