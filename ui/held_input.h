@@ -38,8 +38,6 @@ class HeldInput : public QObject {
     // True while input is held: during a pause, and after it until everything held is handed
     // over, so that newer input cannot overtake older.
     bool holding() const { return pauses_ > 0 || (!waiting_.empty() && handing_ == 0); }
-    bool pausing() const { return pauses_ > 0; }
-    std::size_t waiting() const { return waiting_.size(); }
 
     // Hands everything held to its receiver, oldest first; what a handler run from here holds
     // meanwhile joins the end of the line. Does nothing while a pause runs.

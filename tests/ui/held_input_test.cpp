@@ -93,13 +93,17 @@ TEST_P(InputDuringAPause, WaitsForTheNextPumpAndThenRuns) {
     Target t(log);
     EventLoopPauser pauser;
     QtEventPump pump;
-    QTimer::singleShot(0, &t, [&] { GetParam().make(t); });
+    bool taken = false; // a call queued behind the input has run: the pause took the input in
+    QTimer::singleShot(0, &t, [&] {
+        GetParam().make(t);
+        QMetaObject::invokeMethod(
+            &t, [&] { taken = true; }, Qt::QueuedConnection);
+    });
     pauser.pause(30);
+    EXPECT_TRUE(taken);
     EXPECT_TRUE(log.empty()) << "ran during the pause: " << log.front();
-    EXPECT_GT(HeldInput::instance().waiting(), 0u);
     pump.pumpEvents();
     EXPECT_EQ(log, GetParam().expected);
-    EXPECT_EQ(HeldInput::instance().waiting(), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
