@@ -2,11 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The window as its design table describes it: every control built from its row, the
-// stacking order, and what a click meets.
+// The window as its design table describes it: its frame, the stacking order, and what a click
+// meets.
 #include "tests/ui/window_fixture.h"
-#include "ui/fonts/window_fonts.h"
-#include "ui/twips.h"
 
 #include <QApplication>
 
@@ -14,38 +12,9 @@ namespace ui::testing {
 namespace {
 
 using game::design::Control;
-using game::design::Kind;
 
 QString qName(std::string_view name) {
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
-
-TEST(Form1Layout, EveryControlIsBuiltFromItsRow) {
-    ScriptedWindow w;
-    for (const Control& row : game::design::form1()) {
-        SCOPED_TRACE(std::string(row.name));
-        if (row.kind == Kind::Window) {
-            EXPECT_EQ(w.window.objectName(), qName(row.name));
-            EXPECT_EQ(w.window.windowTitle(), qName(row.caption));
-            EXPECT_EQ(w.window.size(), pixelRect(row.twips).size());
-            continue;
-        }
-        const QWidget* widget = w.find(std::string(row.name).c_str());
-        ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->parentWidget()->objectName(), qName(row.parent));
-        EXPECT_EQ(widget->geometry(), pixelRect(row.twips));
-        if (row.kind == Kind::Label || row.kind == Kind::Button) {
-            EXPECT_EQ(widget->font(), windowFont(row.font));
-        }
-        if (const auto* label = dynamic_cast<const LabelWidget*>(widget)) {
-            EXPECT_EQ(label->text(), qName(row.caption));
-            EXPECT_EQ(label->tag(), "");
-        }
-        if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
-            EXPECT_EQ(button->text(), qName(row.caption));
-        }
-        EXPECT_EQ(widget->focusPolicy() != Qt::NoFocus, row.tabIndex >= 0);
-    }
 }
 
 TEST(Form1Layout, FixedSizeWithCloseBoxOnlyAndFocusOnPlay) {
