@@ -4,9 +4,9 @@
 
 #include "ui/image_widget.h"
 
-#include "assets/pictures/artwork.h"
 #include "game/twips.h"
 #include "ui/picture_book.h"
+#include "ui/pictures/artwork.h"
 
 #include <QMouseEvent>
 #include <QPaintEngine>
@@ -57,7 +57,7 @@ void ImageWidget::paintEvent(QPaintEvent* event) {
         painter.drawImage(target, *art.image);
     }
     // What is shown is in the window now; the art is read in again when next drawn.
-    assets::letPixelsGo(*art.image);
+    ui::letPixelsGo(*art.image);
 }
 
 void ImageWidget::mousePressEvent(QMouseEvent* event) {

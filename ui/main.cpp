@@ -3,7 +3,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Starts the game: one window, the rules bound to it, real time and real sound.
-#include "assets/icon/app_icon.h"
 #include "game/random.h"
 #include "game/system_clock.h"
 #include "game/window_design.h"
@@ -11,6 +10,7 @@
 #include "ui/first_frame.h"
 #include "ui/fonts/window_fonts.h"
 #include "ui/form1.h"
+#include "ui/icon/app_icon.h"
 #include "ui/platform_exit.h"
 #include "ui/qt_services.h"
 #include "ui/sound/canberra_cue_player.h"
@@ -88,7 +88,7 @@ int main(int argc, char* argv[]) {
     ui::EventLoopPauser pauser;
     ui::Form1 window({random, clock, cues, pump, pauser, ui::programDirectory()});
     // The title bar and the task bar show the icon a moment later: the window comes first.
-    ui::afterFirstFrame(window, [] { QApplication::setWindowIcon(assets::applicationIcon()); });
+    ui::afterFirstFrame(window, [] { QApplication::setWindowIcon(ui::applicationIcon()); });
     window.show();
     return ui::finish(app.exec());
 }

@@ -4,7 +4,7 @@
 
 #include "ui/picture_book.h"
 
-#include "assets/pictures/artwork.h"
+#include "ui/pictures/artwork.h"
 
 #include <cmath>
 
@@ -28,8 +28,7 @@ int indexOf(game::Picture picture) {
 PictureBook::PictureBook() {
     for (std::size_t p = 0; p < game::kPictures.size(); ++p) {
         for (std::size_t r = 0; r < game::kPictureRatios.size(); ++r) {
-            images_[p][r] =
-                assets::pictureImage(game::kPictures[p].picture, game::kPictureRatios[r]);
+            images_[p][r] = ui::pictureImage(game::kPictures[p].picture, game::kPictureRatios[r]);
         }
     }
 }

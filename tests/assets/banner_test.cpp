@@ -5,8 +5,8 @@
 // The banner's three plates lie under the window's white values, and their gold captions keep
 // clear of the widest values.
 
-#include "assets/pictures/artwork.h"
 #include "tests/assets/picture_probe.h"
+#include "ui/pictures/artwork.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ using picture_probe::span;
 // of them (about 56 pixels), in rows 6..16 of the banner.
 class BannerPlate : public testing::TestWithParam<const char*> {
   protected:
-    QImage banner = assets::pictureImage(game::Picture::Banner);
+    QImage banner = ui::pictureImage(game::Picture::Banner);
     QRect box = picture_probe::placeOver(GetParam(), "Image1");
 };
 
@@ -42,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(ThreeValues, BannerPlate,
                          testing::Values("LabelTotalBet", "LabelTotalWin", "LabelCredit"));
 
 TEST(Banner, IsADarkGreenStripBetweenThePlates) {
-    const QImage banner = assets::pictureImage(game::Picture::Banner);
+    const QImage banner = ui::pictureImage(game::Picture::Banner);
     const QRect gap = span(110, 2, 124, 19);
     EXPECT_GE(count(banner, gap, picture_probe::isDarkGreen), gap.width() * gap.height() / 4);
 }

@@ -6,8 +6,8 @@
 // corner, the suit symbols stand in their boxes in the suit's colour, and the corners (and the
 // clubs face's extra column) are the table's green.
 
-#include "assets/pictures/artwork.h"
 #include "tests/assets/picture_probe.h"
+#include "ui/pictures/artwork.h"
 
 #include <gtest/gtest.h>
 
@@ -40,12 +40,12 @@ const Face kFaces[] = {
 };
 
 QRgb tableGreen() {
-    return assets::pictureImage(game::Picture::TableBackground).pixel(kBetweenFrames);
+    return ui::pictureImage(game::Picture::TableBackground).pixel(kBetweenFrames);
 }
 
 class CardFace : public testing::TestWithParam<Face> {
   protected:
-    QImage face = assets::pictureImage(GetParam().picture);
+    QImage face = ui::pictureImage(GetParam().picture);
     std::function<bool(QRgb)> ownInk =
         GetParam().red ? picture_probe::isSuitRed : picture_probe::isSuitBlack;
     std::function<bool(QRgb)> otherInk =
@@ -79,7 +79,7 @@ TEST_P(CardFace, CornersAreTableGreen) {
 }
 
 TEST_P(CardFace, SharesTheLayoutOfTheHeartsFace) {
-    const QImage hearts = assets::pictureImage(game::Picture::Hearts);
+    const QImage hearts = ui::pictureImage(game::Picture::Hearts);
     int differences = 0;
     for (int y = 0; y < 78; ++y) {
         for (int x = 0; x < 51; ++x) {
@@ -98,14 +98,14 @@ INSTANTIATE_TEST_SUITE_P(AllFaces, CardFace, testing::ValuesIn(kFaces),
                          });
 
 TEST(ClubsFace, ExtraColumnIsTableGreen) {
-    const QImage clubs = assets::pictureImage(game::Picture::Clubs);
+    const QImage clubs = ui::pictureImage(game::Picture::Clubs);
     ASSERT_EQ(clubs.width(), 52);
     const QRgb green = tableGreen();
     EXPECT_EQ(count(clubs, span(51, 0, 51, 77), [green](QRgb c) { return c == green; }), 78);
 }
 
 TEST(CardBack, IsACreamCardWithAGreyGreenLattice) {
-    const QImage back = assets::pictureImage(game::Picture::CardBack);
+    const QImage back = ui::pictureImage(game::Picture::CardBack);
     const QRect middle = span(6, 6, 44, 71);
     const int area = middle.width() * middle.height();
     EXPECT_GE(count(back, middle, picture_probe::isGreyGreen), area / 5);
@@ -114,7 +114,7 @@ TEST(CardBack, IsACreamCardWithAGreyGreenLattice) {
 }
 
 TEST(CardBack, CornersAreTableGreen) {
-    const QImage back = assets::pictureImage(game::Picture::CardBack);
+    const QImage back = ui::pictureImage(game::Picture::CardBack);
     const QRgb green = tableGreen();
     for (const QPoint corner : {QPoint(0, 0), QPoint(50, 0), QPoint(0, 77), QPoint(50, 77)}) {
         EXPECT_EQ(back.pixel(corner), green) << corner.x() << "," << corner.y();
@@ -122,7 +122,7 @@ TEST(CardBack, CornersAreTableGreen) {
 }
 
 TEST(CardBack, LatticeIsSymmetricLeftToRight) {
-    const QImage lattice = assets::pictureImage(game::Picture::CardBack).copy(span(4, 4, 46, 73));
+    const QImage lattice = ui::pictureImage(game::Picture::CardBack).copy(span(4, 4, 46, 73));
     EXPECT_EQ(lattice, lattice.mirrored(true, false));
 }
 

@@ -5,8 +5,8 @@
 // The application icon: every size the build renders, each PNG exactly its size, transparent
 // outside the cards, and showing the cream card and the red heart even at 16 pixels.
 
-#include "assets/icon/app_icon.h"
 #include "tests/assets/picture_probe.h"
+#include "ui/icon/app_icon.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -59,7 +59,7 @@ class ApplicationIcon : public testing::Test {
 class IconSize : public ApplicationIcon, public testing::WithParamInterface<int> {};
 
 TEST_F(ApplicationIcon, OffersExactlyTheWindowsSizes) {
-    QList<QSize> sizes = assets::applicationIcon().availableSizes();
+    QList<QSize> sizes = ui::applicationIcon().availableSizes();
     std::sort(sizes.begin(), sizes.end(),
               [](const QSize& a, const QSize& b) { return a.width() < b.width(); });
     QList<QSize> expected;
@@ -83,7 +83,7 @@ TEST_P(WindowIconSize, IsTheInstalledPng) {
     const int size = GetParam();
     const QImage png = iconPng(size);
     ASSERT_EQ(png.size(), QSize(size, size));
-    EXPECT_EQ(assets::applicationIcon().pixmap(size).toImage().convertToFormat(png.format()), png);
+    EXPECT_EQ(ui::applicationIcon().pixmap(size).toImage().convertToFormat(png.format()), png);
 }
 
 INSTANTIATE_TEST_SUITE_P(EverySize, WindowIconSize, testing::ValuesIn(kWindowSizes),

@@ -6,8 +6,8 @@
 // green, plates dark enough for the numbers written on them, a white speech cloud around the
 // explorer's word and a dark strip under the notice.
 
-#include "assets/pictures/artwork.h"
 #include "tests/assets/picture_probe.h"
+#include "ui/pictures/artwork.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +26,7 @@ QRect frameUnder(int slot) {
 
 class TableBackground : public testing::Test {
   protected:
-    QImage table = assets::pictureImage(game::Picture::TableBackground);
+    QImage table = ui::pictureImage(game::Picture::TableBackground);
     QRgb green = table.pixel(frameUnder(1).right() + 2, frameUnder(1).center().y());
 
     int countColour(const QRect& area, QRgb colour) const {

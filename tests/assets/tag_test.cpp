@@ -4,8 +4,8 @@
 
 // The dealer and pick markers: gold tags lettered in dark brown.
 
-#include "assets/pictures/artwork.h"
 #include "tests/assets/picture_probe.h"
+#include "ui/pictures/artwork.h"
 
 #include <gtest/gtest.h>
 
@@ -32,14 +32,14 @@ const Tag kTags[] = {{game::Picture::DealerTag, "Dealer", 60},
 class MarkerTag : public testing::TestWithParam<Tag> {};
 
 TEST_P(MarkerTag, IsGoldLetteredInDarkBrown) {
-    const QImage tag = assets::pictureImage(GetParam().picture);
+    const QImage tag = ui::pictureImage(GetParam().picture);
     const int area = tag.width() * tag.height();
     EXPECT_GE(count(tag, tag.rect(), picture_probe::isGold), area / 2);
     EXPECT_GE(count(tag, tag.rect(), picture_probe::isDarkBrown), GetParam().minimumLetterPixels);
 }
 
 TEST_P(MarkerTag, LetteringIsCentred) {
-    const QImage tag = assets::pictureImage(GetParam().picture);
+    const QImage tag = ui::pictureImage(GetParam().picture);
     const int half = tag.width() / 2;
     const int left =
         count(tag, picture_probe::span(2, 2, half - 1, 11), picture_probe::isDarkBrown);

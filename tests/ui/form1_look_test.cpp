@@ -4,9 +4,9 @@
 
 // What the window draws on a scaled screen: each picture from the art made for that scale, one
 // art pixel to a device pixel, and between those scales the next larger art, drawn smaller.
-#include "assets/pictures/artwork.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/picture_book.h"
+#include "ui/pictures/artwork.h"
 
 #include <QPainter>
 
@@ -54,7 +54,7 @@ TEST(Form1Look, EveryScaleDrawsTheArtMadeForItPixelForPixel) {
     for (const char* name : kImages) {
         ImageWidget* image = w.image(name);
         for (const double ratio : game::kPictureRatios) {
-            const QImage art = assets::pictureImage(image->picture(), ratio);
+            const QImage art = ui::pictureImage(image->picture(), ratio);
             ASSERT_FALSE(art.isNull()) << name << " at " << ratio;
             // A device pixel that the picture's edge only partly covers is its container's to
             // paint.
@@ -107,7 +107,7 @@ TEST(PictureBook, HoldsEveryPictureAtEveryScaleWithoutCopying) {
                                           game::devicePixels(info.height, ratio)))
                 << info.name << " at " << ratio;
             // The image reads the program's embedded pixels where they lie.
-            EXPECT_EQ(image.constBits(), assets::pictureImage(info.picture, ratio).constBits())
+            EXPECT_EQ(image.constBits(), ui::pictureImage(info.picture, ratio).constBits())
                 << info.name << " at " << ratio;
         }
     }

@@ -90,7 +90,7 @@ TEST(EmbeddedFontFamily, HoldsTheEmbeddedStylesOnly) {
 }
 
 // The font database knows what each face writes, so that one font engine serves Latin and
-// Cyrillic text alike (ui/fonts/shown_characters.cpp).
+// Cyrillic text alike (tools/fonts/shown_characters.cpp).
 TEST(EmbeddedFontFamily, WritesLatinAndWhereTheOriginalDoesCyrillic) {
     ui::loadBundledFonts();
     for (const EmbeddedFace& face : kEmbeddedFaces) {

@@ -5,8 +5,8 @@
 // The build tool that turns the SVG sources into pictures: composition of parts, pixel
 // lettering, and the checks that stop the build on a bad source.
 
-#include "assets/pictures/tools/picture_renderer.h"
-#include "assets/pictures/tools/svg_composition.h"
+#include "tools/pictures/picture_renderer.h"
+#include "tools/pictures/svg_composition.h"
 
 #include <QFile>
 #include <QTemporaryDir>

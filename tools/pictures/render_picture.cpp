@@ -15,13 +15,13 @@
 // the build's list of pictures cannot drift from it. Any problem ends the tool with a message
 // and exit code 1, so the build stops.
 
-#include "assets/pictures/tools/picture_renderer.h"
 #include "game/pictures.h"
+#include "tools/common/build_tool.h"
+#include "tools/pictures/picture_renderer.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QImage>
-#include <QSaveFile>
 #include <QSet>
 
 #include <algorithm>
@@ -83,16 +83,7 @@ int render(const QString& name, double ratio, bool raw, const QString& output,
         }
         return 0;
     }
-    const QImage pixels = picture.convertToFormat(QImage::Format_RGB32);
-    QSaveFile file(output);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return fail(QStringLiteral("cannot write %1").arg(output));
-    }
-    for (int y = 0; y < pixels.height(); ++y) {
-        file.write(reinterpret_cast<const char*>(pixels.constScanLine(y)),
-                   static_cast<qint64>(pixels.width()) * 4);
-    }
-    if (!file.commit()) {
+    if (!build_tool::writeRawPixels(picture.convertToFormat(QImage::Format_RGB32), output)) {
         return fail(QStringLiteral("cannot write %1").arg(output));
     }
     return 0;

@@ -2,15 +2,15 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "assets/pictures/artwork.h"
+#include "ui/pictures/artwork.h"
 
-#include "assets/pictures/embedded_pictures.h"
+#include "ui/pictures/embedded_pictures.h"
 
 #include <cstdint>
 #include <sys/mman.h>
 #include <unistd.h>
 
-namespace assets {
+namespace ui {
 
 QImage pictureImage(game::Picture picture, double ratio) {
     const game::PictureInfo* info = game::findPicture(picture);
@@ -50,4 +50,4 @@ void letPixelsGo(const QImage& image) {
     }
 }
 
-} // namespace assets
+} // namespace ui

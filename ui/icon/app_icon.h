@@ -9,7 +9,7 @@
 
 #include <cstddef>
 
-namespace assets {
+namespace ui {
 
 // The icon for the window, at the sizes a title bar or task bar draws (16 to 64 pixels square;
 // the icon theme holds the larger ones), made from the embedded pixels (nothing is decoded).
@@ -18,7 +18,7 @@ QIcon applicationIcon();
 
 namespace embedded {
 
-// One size of the icon as the build embeds it (assets/icon/CMakeLists.txt).
+// One size of the icon as the build embeds it (ui/icon/CMakeLists.txt).
 struct IconSize {
     int size; // width and height in pixels
     const unsigned char*
@@ -30,4 +30,4 @@ extern const std::size_t kIconSizeCount;
 
 } // namespace embedded
 
-} // namespace assets
+} // namespace ui

@@ -9,7 +9,7 @@
 
 #include <QImage>
 
-namespace assets {
+namespace ui {
 
 // The pixels of a picture drawn for a screen scale, one of game::kPictureRatios: opaque, in
 // QImage::Format_RGB32, game::devicePixels() of its catalogue size at that scale (the image's own
@@ -23,4 +23,4 @@ QImage pictureImage(game::Picture picture, double ratio = 1.0);
 // other image is left alone).
 void letPixelsGo(const QImage& image);
 
-} // namespace assets
+} // namespace ui

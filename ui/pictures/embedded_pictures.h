@@ -2,14 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The rendered pictures as the program holds them (made by assets/pictures/CMakeLists.txt): the
+// The rendered pictures as the program holds them (made by ui/pictures/CMakeLists.txt): the
 // raw pixels of every picture at every screen scale, each 64-byte aligned.
 #pragma once
 
 #include <cstddef>
 #include <string_view>
 
-namespace assets::embedded {
+namespace ui::embedded {
 
 struct Picture {
     std::string_view name;       // the catalogue's name, game/pictures.h
@@ -20,4 +20,4 @@ struct Picture {
 extern const Picture kPictures[];
 extern const std::size_t kPictureCount;
 
-} // namespace assets::embedded
+} // namespace ui::embedded

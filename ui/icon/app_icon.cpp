@@ -2,12 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "assets/icon/app_icon.h"
+#include "ui/icon/app_icon.h"
 
 #include <QImage>
 #include <QPixmap>
 
-namespace assets {
+namespace ui {
 
 QIcon applicationIcon() {
     QIcon icon;
@@ -20,4 +20,4 @@ QIcon applicationIcon() {
     return icon;
 }
 
-} // namespace assets
+} // namespace ui

@@ -12,12 +12,12 @@
 // the starting values) and window-play.png (a lost pick: faces, markers and the widest values),
 // each also at 3x, and window-play@1.5.png and @2.png, drawn as on screens of those scales.
 
-#include "assets/pictures/artwork.h"
 #include "game/random.h"
+#include "tools/pictures/still_platform.h"
 #include "ui/form1.h"
 #include "ui/image_widget.h"
 #include "ui/label_widget.h"
-#include "ui/still_platform.h"
+#include "ui/pictures/artwork.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -41,7 +41,7 @@ QImage contactSheet() {
     QPoint small(10, 10);
     QPoint large(10, 420);
     for (const game::PictureInfo& info : game::kPictures) {
-        const QImage picture = assets::pictureImage(info.picture);
+        const QImage picture = ui::pictureImage(info.picture);
         if (info.width <= 64) {
             // Cards and tags: 1:1 in the top row, 4x beneath.
             painter.drawImage(small, picture);
@@ -52,7 +52,7 @@ QImage contactSheet() {
             large.ry() += picture.height() + 10;
         }
     }
-    painter.drawImage(350, 420, scaled(assets::pictureImage(game::Picture::Banner), 3));
+    painter.drawImage(350, 420, scaled(ui::pictureImage(game::Picture::Banner), 3));
     return sheet;
 }
 

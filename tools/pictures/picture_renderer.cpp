@@ -2,9 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "assets/pictures/tools/picture_renderer.h"
+#include "tools/pictures/picture_renderer.h"
 
-#include "assets/pictures/tools/svg_composition.h"
+#include "tools/common/build_tool.h"
+#include "tools/pictures/svg_composition.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -24,14 +25,6 @@ namespace {
 
 // Inset pictures may hold insets of their own, but not without end.
 constexpr int kMaxInsetDepth = 4;
-
-QStringList* activeWarnings = nullptr;
-
-void collectWarnings(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (activeWarnings != nullptr && type != QtDebugMsg && type != QtInfoMsg) {
-        activeWarnings->append(message);
-    }
-}
 
 std::optional<SourceFile> readSource(const QString& path) {
     QFile file(path);
@@ -283,11 +276,12 @@ RenderResult render(const QString& layoutPath, const QStringList& partPaths, int
     const bool antialias = !aliasedRoot.match(layout.svg).hasMatch();
 
     QStringList warnings;
-    activeWarnings = &warnings;
-    const QtMessageHandler previous = qInstallMessageHandler(collectWarnings);
-    QSvgRenderer renderer(svg.toUtf8());
-    qInstallMessageHandler(previous);
-    activeWarnings = nullptr;
+    QSvgRenderer renderer;
+    {
+        const build_tool::QtWarnings collected;
+        renderer.load(svg.toUtf8());
+        warnings = collected.list();
+    }
     if (!renderer.isValid() || !warnings.isEmpty()) {
         return {{},
                 QStringLiteral("%1: the SVG renderer rejects it:\n  %2")

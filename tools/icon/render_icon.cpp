@@ -13,26 +13,18 @@
 // tool fails (exit code 1, with a message) if Qt's SVG renderer warns about anything, so an
 // unsupported element or a broken reference stops the build instead of leaving a hole.
 
+#include "tools/common/build_tool.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
-#include <QStringList>
 #include <QSvgRenderer>
 
 #include <cmath>
 #include <cstdio>
 
 namespace {
-
-QStringList* activeWarnings = nullptr;
-
-void collectWarnings(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (activeWarnings != nullptr && type != QtDebugMsg && type != QtInfoMsg) {
-        activeWarnings->append(message);
-    }
-}
 
 int fail(const QString& message) {
     std::fprintf(stderr, "render_icon: %s\n", qPrintable(message));
@@ -41,11 +33,12 @@ int fail(const QString& message) {
 
 int render(const QString& source, int size, const QString& output, const QString& raw) {
     QStringList warnings;
-    activeWarnings = &warnings;
-    const QtMessageHandler previous = qInstallMessageHandler(collectWarnings);
-    QSvgRenderer renderer(source);
-    qInstallMessageHandler(previous);
-    activeWarnings = nullptr;
+    QSvgRenderer renderer;
+    {
+        const build_tool::QtWarnings collected;
+        renderer.load(source);
+        warnings = collected.list();
+    }
     if (!renderer.isValid() || !warnings.isEmpty()) {
         return fail(QStringLiteral("%1: the SVG renderer rejects it:\n  %2")
                         .arg(source, warnings.join(QStringLiteral("\n  "))));
@@ -67,18 +60,8 @@ int render(const QString& source, int size, const QString& output, const QString
     if (!image.save(output, "PNG")) {
         return fail(QStringLiteral("cannot write %1").arg(output));
     }
-    if (!raw.isEmpty()) {
-        QSaveFile file(raw);
-        if (!file.open(QIODevice::WriteOnly)) {
-            return fail(QStringLiteral("cannot write %1").arg(raw));
-        }
-        for (int y = 0; y < image.height(); ++y) {
-            file.write(reinterpret_cast<const char*>(image.constScanLine(y)),
-                       static_cast<qint64>(image.width()) * 4);
-        }
-        if (!file.commit()) {
-            return fail(QStringLiteral("cannot write %1").arg(raw));
-        }
+    if (!raw.isEmpty() && !build_tool::writeRawPixels(image, raw)) {
+        return fail(QStringLiteral("cannot write %1").arg(raw));
     }
     return 0;
 }

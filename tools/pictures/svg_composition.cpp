@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "assets/pictures/tools/svg_composition.h"
+#include "tools/pictures/svg_composition.h"
 
 #include <QHash>
 #include <QRegularExpression>

@@ -6,8 +6,8 @@
 // drawn, is its 1x self enlarged; the card back keeps its tone; corners and small suits are smooth
 // where there are device pixels enough, and pixel art at 1x.
 
-#include "assets/pictures/artwork.h"
 #include "tests/assets/picture_probe.h"
+#include "ui/pictures/artwork.h"
 
 #include <QFile>
 
@@ -45,14 +45,14 @@ class ScaledPicture : public testing::TestWithParam<Scaled> {};
 
 TEST_P(ScaledPicture, IsEmbeddedOpaque) {
     const auto& [info, ratio] = GetParam();
-    const QImage image = assets::pictureImage(info.picture, ratio);
+    const QImage image = ui::pictureImage(info.picture, ratio);
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.format(), QImage::Format_RGB32);
     EXPECT_EQ(image.devicePixelRatio(), 1.0);
     EXPECT_EQ(picture_probe::count(image, image.rect(), [](QRgb c) { return qAlpha(c) != 255; }),
               0);
     // The program's own bytes, the same on every call, and aligned for 32-bit reads.
-    EXPECT_EQ(image.constBits(), assets::pictureImage(info.picture, ratio).constBits());
+    EXPECT_EQ(image.constBits(), ui::pictureImage(info.picture, ratio).constBits());
     EXPECT_EQ(reinterpret_cast<std::uintptr_t>(image.constBits()) % 4, 0u);
 }
 
@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(AllPictures, ScaledPicture, testing::ValuesIn(everyPict
 
 TEST(ScaledPictures, OnlyTheScalesDrawnForAreThere) {
     for (const double ratio : {0.5, 1.1, 1.33, 4.0}) {
-        EXPECT_TRUE(assets::pictureImage(game::Picture::Banner, ratio).isNull()) << ratio;
+        EXPECT_TRUE(ui::pictureImage(game::Picture::Banner, ratio).isNull()) << ratio;
     }
 }
 
@@ -94,9 +94,9 @@ double meanLuminance(const QImage& image, const QRect& area) {
 TEST(ScaledPictures, TheCardBackKeepsItsToneAtEveryScale) {
     // The lattice inside the frame line, 5..45 across and 5..72 down.
     const QRect lattice = picture_probe::span(5, 5, 45, 72);
-    const double atOne = meanLuminance(assets::pictureImage(game::Picture::CardBack), lattice);
+    const double atOne = meanLuminance(ui::pictureImage(game::Picture::CardBack), lattice);
     for (const double ratio : kPictureRatios) {
-        const QImage back = assets::pictureImage(game::Picture::CardBack, ratio);
+        const QImage back = ui::pictureImage(game::Picture::CardBack, ratio);
         EXPECT_NEAR(meanLuminance(back, devicePixelsOf(lattice, ratio)), atOne, 0.02)
             << "at " << ratio;
     }
@@ -106,9 +106,9 @@ TEST(ScaledPictures, TheCardBackKeepsItsToneAtEveryScale) {
 // average 0.01 to 0.027 off as drawn, 0.036 and more read in rows one pixel short.
 TEST(ScaledPictures, EachIsItsOneXSelfEnlarged) {
     for (const game::PictureInfo& info : game::kPictures) {
-        const QImage one = assets::pictureImage(info.picture);
+        const QImage one = ui::pictureImage(info.picture);
         for (const double ratio : kPictureRatios) {
-            const QImage scaled = assets::pictureImage(info.picture, ratio);
+            const QImage scaled = ui::pictureImage(info.picture, ratio);
             double difference = 0;
             int blocks = 0;
             for (int y = 0; y + 4 <= one.height(); y += 4) {
@@ -140,7 +140,7 @@ class SmoothAboveOneX : public testing::TestWithParam<Smoothness> {};
 TEST_P(SmoothAboveOneX, PixelArtAtOneXBlendedEdgesAbove) {
     const Smoothness& s = GetParam();
     for (const double ratio : kPictureRatios) {
-        const QImage image = assets::pictureImage(s.picture, ratio);
+        const QImage image = ui::pictureImage(s.picture, ratio);
         const QRect area = devicePixelsOf(s.area, ratio);
         std::vector<QRgb> colours(s.colours);
         // The card's own colours in each row (edge, cream and its shade, which darkens from top
@@ -224,18 +224,18 @@ quint64 checksum(const QImage& image) {
 }
 
 TEST(ScaledPictures, ADrawnPictureLetsItsMemoryGoAndReadsTheSameAfter) {
-    const QImage table = assets::pictureImage(game::Picture::TableBackground, 2);
+    const QImage table = ui::pictureImage(game::Picture::TableBackground, 2);
     const quint64 before = checksum(table); // reads every pixel, so the pages are in memory
     ASSERT_GT(residentPages(table), 0);
-    assets::letPixelsGo(table);
+    ui::letPixelsGo(table);
     EXPECT_EQ(residentPages(table), 0);
     EXPECT_EQ(checksum(table), before) << "read back from the program's file";
 }
 
 TEST(ScaledPictures, LettingGoLeavesAnyOtherImageAlone) {
-    QImage copy = assets::pictureImage(game::Picture::Banner, 2).copy();
+    QImage copy = ui::pictureImage(game::Picture::Banner, 2).copy();
     const quint64 before = checksum(copy);
-    assets::letPixelsGo(copy);
+    ui::letPixelsGo(copy);
     EXPECT_EQ(checksum(copy), before);
     EXPECT_GT(residentPages(copy), 0);
 }
