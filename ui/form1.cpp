@@ -11,6 +11,7 @@
 #include "ui/keyboard.h"
 #include "ui/label_widget.h"
 #include "ui/push_button.h"
+#include "ui/qt_text.h"
 #include "ui/twips.h"
 
 #include <QCloseEvent>
@@ -28,10 +29,6 @@ namespace {
 
 using game::design::Control;
 using game::design::Kind;
-
-QString qName(std::string_view name) {
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
 
 Qt::Alignment alignment(game::design::Align align) {
     switch (align) {
@@ -103,7 +100,7 @@ void Form1::build() {
 
 void Form1::create(const Control& control) {
     QWidget* parent = control.parent.empty() ? nullptr : &named<QWidget>(control.parent);
-    const QString caption = qName(control.caption);
+    const QString caption = toQString(control.caption);
     QWidget* widget = this;
     switch (control.kind) {
     case Kind::Window:
@@ -135,7 +132,7 @@ void Form1::create(const Control& control) {
         }
         break;
     }
-    widget->setObjectName(qName(control.name));
+    widget->setObjectName(toQString(control.name));
     if (control.kind != Kind::Window && control.kind != Kind::Image) {
         widget->setGeometry(pixelRect(control.twips));
     }
@@ -167,7 +164,7 @@ void Form1::wire() {
 }
 
 template <typename T> T& Form1::named(std::string_view name) {
-    const QString wanted = qName(name);
+    const QString wanted = toQString(name);
     QWidget* widget = objectName() == wanted ? this : findChild<QWidget*>(wanted);
     T* found = dynamic_cast<T*>(widget);
     Q_ASSERT_X(found != nullptr, "Form1::named", qPrintable(wanted));

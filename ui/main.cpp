@@ -13,6 +13,7 @@
 #include "ui/icon/app_icon.h"
 #include "ui/platform_exit.h"
 #include "ui/qt_services.h"
+#include "ui/qt_text.h"
 #include "ui/sound/canberra_cue_player.h"
 
 #include <QApplication>
@@ -55,8 +56,7 @@ void setApplicationNames() {
     // The platform adds the display name to every window title that does not end with it; the
     // window's caption is the name the player sees, so the title bar shows it unchanged.
     const std::string_view caption = game::design::form1().front().caption;
-    QGuiApplication::setApplicationDisplayName(
-        QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+    QGuiApplication::setApplicationDisplayName(ui::toQString(caption));
 }
 
 } // namespace

@@ -7,16 +7,13 @@
 #include "ui/accessibility/posted_press.h"
 #include "ui/image_widget.h"
 #include "ui/label_widget.h"
+#include "ui/qt_text.h"
 
 #include <QEvent>
 #include <QWidget>
 
 namespace ui::accessibility {
 namespace {
-
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 template <typename T> T& slotWidget(QWidget& window, std::string_view prefix, int slot) {
     T* found = window.findChild<T*>(QString::fromStdString(game::design::slotName(prefix, slot)));
@@ -44,17 +41,17 @@ bool CardSlot::faceUp() const {
 }
 
 QString CardSlot::name() const {
-    QString seen = fromView(game::design::kFaceDown);
+    QString seen = toQString(game::design::kFaceDown);
     if (faceUp()) {
         const QString rankText = rank_.text();
         const std::string_view rank = game::design::spokenRank(rankText.toStdString());
         const std::string_view suit = game::design::spokenSuit(face_.picture());
-        seen = rank.empty() ? rankText : fromView(rank);
+        seen = rank.empty() ? rankText : toQString(rank);
         if (!suit.empty()) {
-            seen += QLatin1Char(' ') + fromView(suit);
+            seen += QLatin1Char(' ') + toQString(suit);
         }
     }
-    return fromView(row_.spoken) + QStringLiteral(": ") + seen;
+    return toQString(row_.spoken) + QStringLiteral(": ") + seen;
 }
 
 bool CardSlot::press() const {

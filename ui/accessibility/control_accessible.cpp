@@ -6,6 +6,7 @@
 
 #include "ui/accessibility/posted_press.h"
 #include "ui/accessibility/window_speech.h"
+#include "ui/qt_text.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -16,10 +17,6 @@ namespace {
 
 using game::design::Kind;
 using game::design::Speech;
-
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 
@@ -85,7 +82,7 @@ QString ControlAccessible::text(QAccessible::Text t) const {
         caption = widget()->windowTitle();
     }
     if (t == QAccessible::Description) {
-        return how == Speech::Caption ? fromView(control.spoken) : QString();
+        return how == Speech::Caption ? toQString(control.spoken) : QString();
     }
     if (t != QAccessible::Name) {
         return {};
@@ -94,9 +91,9 @@ QString ControlAccessible::text(QAccessible::Text t) const {
     case Speech::Caption:
         return caption;
     case Speech::Value:
-        return fromView(control.spoken) + QStringLiteral(": ") + caption;
+        return toQString(control.spoken) + QStringLiteral(": ") + caption;
     case Speech::Named:
-        return fromView(control.spoken);
+        return toQString(control.spoken);
     case Speech::Marker:
         if (const WindowSpeech* window = WindowSpeech::of(*widget())) {
             return window->markerName();

@@ -8,6 +8,7 @@
 #include "ui/accessibility/card_slot.h"
 #include "ui/accessibility/control_accessible.h"
 #include "ui/form1.h"
+#include "ui/qt_text.h"
 
 #include <QAccessible>
 #include <QEvent>
@@ -19,10 +20,6 @@ namespace {
 
 using game::design::Control;
 using game::design::Speech;
-
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QAccessibleInterface* interfaceFor(const QString&, QObject* object) {
     if (auto* slot = qobject_cast<CardSlot*>(object)) {
@@ -53,7 +50,7 @@ WindowSpeech::WindowSpeech(QWidget& window) : QObject(&window), window_(window) 
     }
     for (const Control& control : game::design::form1()) {
         if (control.speech == Speech::Marker) {
-            marker_ = window.findChild<QWidget*>(fromView(control.name));
+            marker_ = window.findChild<QWidget*>(toQString(control.name));
         }
     }
     if (marker_ != nullptr) {
@@ -69,7 +66,7 @@ std::vector<QObject*> WindowSpeech::children(const QWidget& container) const {
     const QString name = container.objectName();
     std::vector<const Control*> rows;
     for (const Control& control : game::design::form1()) {
-        if (control.speech != Speech::Unseen && fromView(control.parent) == name) {
+        if (control.speech != Speech::Unseen && toQString(control.parent) == name) {
             rows.push_back(&control);
         }
     }
@@ -84,7 +81,7 @@ std::vector<QObject*> WindowSpeech::children(const QWidget& container) const {
                                             [row](const CardSlot* s) { return &s->row() == row; });
             child = found != slots_.end() ? *found : nullptr;
         } else {
-            child = window_.findChild<QWidget*>(fromView(row->name));
+            child = window_.findChild<QWidget*>(toQString(row->name));
         }
         if (child != nullptr) {
             children.push_back(child);
@@ -103,11 +100,11 @@ QString WindowSpeech::markerName() const {
         const QRect back = slot->back().geometry();
         if (back.left() <= centre && centre <= back.right()) {
             // "Карта 2" follows "Выбрана" in lower case: "Выбрана карта 2".
-            const QString card = fromView(slot->row().spoken);
-            return fromView(row.spoken) + QLatin1Char(' ') + card.left(1).toLower() + card.mid(1);
+            const QString card = toQString(slot->row().spoken);
+            return toQString(row.spoken) + QLatin1Char(' ') + card.left(1).toLower() + card.mid(1);
         }
     }
-    return fromView(row.spoken);
+    return toQString(row.spoken);
 }
 
 bool WindowSpeech::eventFilter(QObject* watched, QEvent* event) {

@@ -4,6 +4,7 @@
 
 #include "ui/fonts/window_fonts.h"
 
+#include "ui/qt_text.h"
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QObject>
@@ -19,10 +20,6 @@ namespace {
 
 // The face the desktop's user-interface font is taken from.
 constexpr std::string_view kUiFace = "Arial";
-
-QString qString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The bytes of a face in the program. The resource is stored uncompressed, so they are used
 // where they lie, without a copy.
@@ -89,11 +86,11 @@ void loadBundledFonts() {
         return;
     }
     for (const fonts::EmbeddedFace& face : fonts::kEmbeddedFaces) {
-        const QString resource = qString(face.resource);
+        const QString resource = toQString(face.resource);
         const int id = QFontDatabase::addApplicationFontFromData(faceData(resource));
         if (id == -1) {
             qWarning("ui::loadBundledFonts: cannot register %s", qPrintable(resource));
-        } else if (!QFontDatabase::applicationFontFamilies(id).contains(qString(face.family))) {
+        } else if (!QFontDatabase::applicationFontFamilies(id).contains(toQString(face.family))) {
             qWarning("ui::loadBundledFonts: %s does not provide its family", qPrintable(resource));
         }
     }
@@ -108,7 +105,7 @@ void loadBundledFonts() {
 
 QFont windowFont(const game::design::Font& design) {
     const fonts::EmbeddedFace& face = embeddedFace(design);
-    QFont font(qString(face.family));
+    QFont font(toQString(face.family));
     font.setWeight(styleWeight(face.style));
     font.setItalic(false);
     font.setPixelSize(design.pixelSize());
