@@ -57,8 +57,13 @@ set-default-sink $sink
 PA
 
 # -n skips default.pa; --system=false with a private HOME and runtime
-# directory lets it run as an ordinary per-user daemon even as root.
-HOME="$work/home" XDG_RUNTIME_DIR="$runtime" XDG_CONFIG_HOME="$work/home/.config" \
+# directory lets it run as an ordinary per-user daemon even as root. The
+# daemon sees no display and no session bus: on a bus (the desktop's, or one
+# libdbus autolaunches on the display) it would claim the per-user names
+# org.PulseAudio1 and org.pulseaudio.Server, and a second private daemon, such
+# as a test's own, would exit at once.
+env -i PATH="$PATH" HOME="$work/home" XDG_RUNTIME_DIR="$runtime" \
+    XDG_CONFIG_HOME="$work/home/.config" DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus" \
     pulseaudio -n -F "$work/server.pa" --daemonize=no --system=false \
     --exit-idle-time=-1 --use-pid-file=false --realtime=false --high-priority=false \
     --no-cpu-limit=true --disable-shm=true --log-target=stderr \
@@ -69,22 +74,16 @@ export PULSE_SERVER="unix:$socket"
 export XDG_RUNTIME_DIR="$runtime"
 export VANTRELLO_AUDIO_SINK="$sink"
 
-ready=0
-for _ in $(seq 1 200); do
-    if ! kill -0 "$daemon_pid" 2>/dev/null; then
-        break
-    fi
-    if pactl info >/dev/null 2>&1; then
-        ready=1
-        break
+# Ready once it answers a client, which it does only when its start-up is complete.
+deadline=$((SECONDS + 30))
+until pactl info >/dev/null 2>&1; do
+    if ! kill -0 "$daemon_pid" 2>/dev/null || [ "$SECONDS" -ge "$deadline" ]; then
+        echo "with-audio: the private PulseAudio server did not start; its log:" >&2
+        cat "$log" >&2
+        exit 1
     fi
     sleep 0.05
 done
-if [ "$ready" -ne 1 ]; then
-    echo "with-audio: the private PulseAudio server did not start; its log:" >&2
-    cat "$log" >&2
-    exit 1
-fi
 
 # The command runs in the background so that a TERM or INT sent to this script
 # is passed on to it at once; the server is stopped only after it has ended.

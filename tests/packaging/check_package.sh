@@ -26,6 +26,7 @@ if [ -z "${PULSE_SERVER:-}" ]; then
 fi
 build=$(realpath "$1")
 version=$2
+. "$here/../ui/game_window.sh"
 fail() {
     echo "FAIL: $*" >&2
     exit 1
@@ -147,17 +148,8 @@ mkdir "$work/elsewhere"
 (cd "$work/elsewhere" && exec strace -f -qq -e trace=openat -o "$work/opened" \
     "$root/usr/games/vantrello") &
 pid=$!
-window=""
-for _ in $(seq 100); do
-    for candidate in $(xdotool search --onlyvisible --name Vantrello 2>/dev/null); do
-        if xdotool getwindowgeometry "$candidate" | grep -q 'Geometry: 338x333'; then
-            window=$candidate
-        fi
-    done
-    [ -n "$window" ] && break
-    kill -0 "$pid" 2>/dev/null || fail "the installed game ended before its window appeared"
-    sleep 0.1
-done
+window=$(game_window)
+ended "$pid" && fail "the installed game ended before its window appeared"
 [ -n "$window" ] || fail "the installed game's window did not appear"
 # Its class names the desktop entry, vantrello.desktop, by which desktops find the window's
 # name and icon (they compare it without case); and it carries its own icon, for those that
@@ -165,35 +157,19 @@ done
 class=$(xprop -id "$window" WM_CLASS)
 [ "${class,,}" = 'wm_class(string) = "vantrello", "vantrello"' ] ||
     fail "the window's class does not name the desktop entry: $class"
-# The game gives its window the icon just after the first frame.
-for _ in $(seq 20); do
-    icon=$(xprop -id "$window" _NET_WM_ICON)
-    [[ $icon == '_NET_WM_ICON(CARDINAL) = '* && ${#icon} -gt 1000 ]] && break
-    sleep 0.1
-done
-[[ $icon == '_NET_WM_ICON(CARDINAL) = '* && ${#icon} -gt 1000 ]] ||
-    fail "the window carries no icon: ${icon:0:100}"
+wait_until 10 has_icon "$window" ||
+    fail "the window carries no icon: $(xprop -id "$window" _NET_WM_ICON | head -c 100)"
 
 # "Play", then the first card back: the pick plays the click from the private directory. The
 # cues are read when played, so nothing has opened it before.
 ! grep -qF 'click.wav"' "$work/opened" || fail "the game opened click.wav before any click"
 xdotool mousemove --window "$window" 288 284 click 1 mousemove --window "$window" 106 100 click 1
-heard=0
-for _ in $(seq 100); do
-    if grep -qF "\"$private/click.wav\"" "$work/opened"; then
-        heard=1
-        break
-    fi
-    sleep 0.05
-done
-[ "$heard" -eq 1 ] || fail "the pick did not open $private/click.wav; the game opened:
+wait_until 10 grep -qF "\"$private/click.wav\"" "$work/opened" ||
+    fail "the pick did not open $private/click.wav; the game opened:
 $(grep -o '"[^"]*\.wav"' "$work/opened" | sort -u)"
 
 python3 "$here/../ui/close_window.py" "$window"
-for _ in $(seq 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
+wait_until 10 ended "$pid" || fail "the installed game did not exit after its window closed"
 status=0
 wait "$pid" || status=$?
 pid=""

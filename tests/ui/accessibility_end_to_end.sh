@@ -36,19 +36,17 @@ descendants() {
         descendants $(pgrep -P "$pid" || true)
     done
 }
+all_ended() {
+    local pid
+    for pid in "$@"; do
+        ended "$pid" || return 1
+    done
+}
 stop_all() {
-    local pids pid
+    local pids
     pids=$(descendants "${started[@]}")
     [ -n "$pids" ] && kill $pids 2>/dev/null || true
-    for _ in $(seq 50); do
-        alive=0
-        for pid in $pids; do
-            kill -0 "$pid" 2>/dev/null && alive=1
-        done
-        [ "$alive" -eq 0 ] && break
-        sleep 0.1
-    done
-    [ -n "$pids" ] && kill -9 $pids 2>/dev/null || true
+    wait_until 5 all_ended $pids || kill -9 $pids 2>/dev/null || true
     rm -rf "$work"
 }
 trap stop_all EXIT
@@ -60,11 +58,7 @@ export XDG_RUNTIME_DIR="$work"
 # A private session bus; it reports its address once it listens.
 dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$work/address" 2>"$work/bus.log" &
 started+=($!)
-for _ in $(seq 100); do
-    [ -s "$work/address" ] && break
-    sleep 0.05
-done
-[ -s "$work/address" ] || fail "the session bus did not start"
+wait_until 30 test -s "$work/address" || fail "the session bus did not start"
 export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/address")
 
 # The AT-SPI bus launcher: it owns org.a11y.Bus on the session bus and starts the accessibility
@@ -74,16 +68,11 @@ started+=($!)
 
 # Accessibility switched on as a screen reader switches it on, once the launcher owns its name
 # (asked before, the session bus would start a launcher of its own).
-owned=0
-for _ in $(seq 100); do
-    if dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true'; then
-        owned=1
-        break
-    fi
-    sleep 0.05
-done
-[ "$owned" -eq 1 ] || fail "the AT-SPI bus launcher did not take its name"
+launcher_owns_its_name() {
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true'
+}
+wait_until 30 launcher_owns_its_name || fail "the AT-SPI bus launcher did not take its name"
 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
     org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled \
     variant:boolean:true >/dev/null || fail "accessibility could not be switched on"
@@ -98,11 +87,7 @@ window=$(game_window)
 /usr/bin/python3 "$here/accessibility_client.py" "$window" || fail "the accessibility client failed"
 
 # The client closed the game with Ctrl+Q.
-for _ in $(seq 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.05
-done
-kill -0 "$pid" 2>/dev/null && fail "the game did not exit on Ctrl+Q"
+wait_until 10 ended "$pid" || fail "the game did not exit on Ctrl+Q"
 status=0
 wait "$pid" || status=$?
 [ "$status" -eq 0 ] || fail "the game exited with status $status"

@@ -10,6 +10,7 @@
 set -euo pipefail
 game=$1
 window_tests=$2
+. "$(dirname "$0")/game_window.sh"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/vantrello-wayland.XXXXXX")
@@ -20,11 +21,7 @@ game_pid=
 # other going away must not hang the test.
 stop() {
     kill "$1" 2>/dev/null || return 0
-    for _ in $(seq 40); do
-        kill -0 "$1" 2>/dev/null || break
-        sleep 0.05
-    done
-    kill -KILL "$1" 2>/dev/null || true
+    wait_until 2 ended "$1" || kill -KILL "$1" 2>/dev/null || true
     wait "$1" 2>/dev/null || true
 }
 cleanup() {
@@ -41,26 +38,20 @@ export XDG_RUNTIME_DIR=$work WAYLAND_DISPLAY=vantrello-wayland QT_QPA_PLATFORM=w
 weston --backend=headless-backend.so --shell=kiosk-shell.so --socket="$WAYLAND_DISPLAY" \
     --idle-time=0 --no-config >"$work/weston.log" 2>&1 </dev/null &
 weston_pid=$!
-for _ in $(seq 100); do
-    [ -S "$work/$WAYLAND_DISPLAY" ] && break
-    kill -0 "$weston_pid" 2>/dev/null || fail "weston did not start: $(cat "$work/weston.log")"
-    sleep 0.05
-done
-[ -S "$work/$WAYLAND_DISPLAY" ] || fail "weston made no socket"
+listening() {
+    kill -0 "$weston_pid" 2>/dev/null || fail "weston ended: $(cat "$work/weston.log")"
+    [ -S "$work/$WAYLAND_DISPLAY" ]
+}
+wait_until 30 listening || fail "weston made no socket in 30 s: $(cat "$work/weston.log")"
 
 # The real game: its protocol log shows the toplevel it asks for and the frames it draws.
 WAYLAND_DEBUG=client "$game" >/dev/null 2>"$work/game.log" </dev/null &
 game_pid=$!
-mapped=0
-for _ in $(seq 100); do
+drawn() {
     kill -0 "$game_pid" 2>/dev/null || fail "the game exited: $(grep -v '^\[' "$work/game.log")"
-    if grep -q 'wl_surface@[0-9]*\.attach' "$work/game.log"; then
-        mapped=1
-        break
-    fi
-    sleep 0.1
-done
-[ "$mapped" -eq 1 ] || fail "the game drew no frame on Wayland"
+    grep -q 'wl_surface@[0-9]*\.attach' "$work/game.log"
+}
+wait_until 30 drawn || fail "the game drew no frame on Wayland in 30 s: $(cat "$work/weston.log")"
 grep -q 'xdg_toplevel@[0-9]*\.set_app_id("vantrello")' "$work/game.log" ||
     fail "the window's app id is not the desktop entry's"
 grep -q 'xdg_toplevel@[0-9]*\.set_title("Тестовый режим - игра Vantrello - карты")' \

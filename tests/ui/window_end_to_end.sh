@@ -54,32 +54,25 @@ window=$(game_window)
     fail "wrong caption: $(xdotool getwindowname "$window")"
 xprop -id "$window" WM_CLASS | grep -q '"vantrello", "vantrello"' ||
     fail "WM_CLASS is not the desktop entry's: $(xprop -id "$window" WM_CLASS)"
-# The icon is given to the window just after its first frame.
-for _ in $(seq 20); do
-    [ "$(xprop -id "$window" _NET_WM_ICON | wc -c)" -gt 1000 ] && break
-    sleep 0.1
-done
-[ "$(xprop -id "$window" _NET_WM_ICON | wc -c)" -gt 1000 ] || fail "the window has no icon"
+wait_until 10 has_icon "$window" || fail "the window has no icon"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 
 shoot() { import -window root -crop "338x333+$X+$Y" +repage "$shots/$1"; }
-sleep 0.3
+# The first frame is on the screen once the window has its icon.
 shoot window-start.png
 # "Play" is at (248..329, 256..313) in the window.
 xdotool mousemove --window "$window" 288 284 click 1
-sleep 0.5
-shoot window-dealt.png
-# The dealer's card (pixels 33..84, 61..139 in the window) is now face up.
-changed=$(compare -metric AE -extract 51x78+33+61 "$shots/window-start.png" "$shots/window-dealt.png" null: 2>&1 || true)
-[ "${changed%% *}" -gt 500 ] 2>/dev/null || fail "the dealer's card did not turn after Play (changed pixels: $changed)"
+# The dealer's card (pixels 33..84, 61..139 in the window) turns face up.
+dealer_turned() {
+    shoot window-dealt.png
+    changed=$(compare -metric AE -extract 51x78+33+61 "$shots/window-start.png" "$shots/window-dealt.png" null: 2>&1 || true)
+    [ "${changed%% *}" -gt 500 ] 2>/dev/null
+}
+wait_until 10 dealer_turned || fail "the dealer's card did not turn after Play (changed pixels: $changed)"
 
 python3 "$here/close_window.py" "$window"
 status=0
-for _ in $(seq 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the game did not exit after its window was closed"
+wait_until 10 ended "$pid" || fail "the game did not exit after its window was closed"
 wait "$pid" || status=$?
 [ "$status" -eq 0 ] || fail "exit status $status after closing, expected 0"
 [ -s "$opened" ] || fail "strace recorded nothing"

@@ -44,13 +44,9 @@ now_ms() { echo $(($(date +%s%N) / 1000000)); }
 start_display() {
     local ready="$work/display"
     rm -f "$ready"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$ready" >"$work/xvfb.log" 2>&1 &
     xvfb=$!
-    for _ in $(seq 200); do
-        [ -s "$ready" ] && break
-        sleep 0.05
-    done
-    [ -s "$ready" ] || fail "Xvfb did not start"
+    wait_until 30 test -s "$ready" || fail "Xvfb did not start; its log: $(cat "$work/xvfb.log")"
     export DISPLAY=":$(tr -dc '0-9' <"$ready")"
 }
 
@@ -64,7 +60,7 @@ start_game() {
     fi
     [ -n "$window" ] || fail "the game window did not appear on $DISPLAY: $(cat "$work/stderr")"
     eval "$(xdotool getwindowgeometry --shell "$window")"
-    sleep 0.3
+    wait_until 10 has_icon "$window" || fail "the game drew no first frame"
 }
 
 shoot() { import -window root -crop "338x333+$X+$Y" +repage "$work/$1"; }

@@ -24,6 +24,7 @@ fi
 if [ -z "${PULSE_SERVER:-}" ] || [ -z "${VANTRELLO_AUDIO_SINK:-}" ]; then
     exec "$scripts/with-audio.sh" "$0" "$@"
 fi
+. "$here/game_window.sh"
 fail() {
     echo "FAIL: $*" >&2
     exit 1
@@ -72,17 +73,8 @@ trap cleanup EXIT
 (cd "$elsewhere" && exec "$game") >"$recordings/game.log" 2>&1 &
 pid=$!
 
-window=""
-for _ in $(seq 100); do
-    for candidate in $(xdotool search --all --onlyvisible --pid "$pid" --name Vantrello 2>/dev/null); do
-        if xdotool getwindowgeometry "$candidate" | grep -q 'Geometry: 338x333'; then
-            window=$candidate
-        fi
-    done
-    [ -n "$window" ] && break
-    kill -0 "$pid" 2>/dev/null || fail "the game ended before its window appeared"
-    sleep 0.1
-done
+window=$(game_window "$pid")
+ended "$pid" && fail "the game ended before its window appeared: $(cat "$recordings/game.log")"
 [ -n "$window" ] || fail "the 338x333 game window did not appear"
 
 # Records the sink's monitor into $1 in the background: raw mono 16-bit, cut
@@ -91,14 +83,10 @@ done
 start_recording() {
     local file=$1
     parec --device="$VANTRELLO_AUDIO_SINK.monitor" --format=s16le --rate=$rate --channels=1 \
-        --latency-msec=10 --raw 2>/dev/null | head -c $((2 * rate * round_seconds)) >"$file" &
+        --latency-msec=10 --raw 2>"$file.log" | head -c $((2 * rate * round_seconds)) >"$file" &
     recorder=$!
-    for _ in $(seq 500); do
-        [ -s "$file" ] && return 0
-        kill -0 "$recorder" 2>/dev/null || break
-        sleep 0.01
-    done
-    fail "parec recorded nothing from $VANTRELLO_AUDIO_SINK.monitor"
+    wait_until 10 test -s "$file" ||
+        fail "parec recorded nothing from $VANTRELLO_AUDIO_SINK.monitor: $(cat "$file.log")"
 }
 
 finish_recording() {
@@ -171,11 +159,7 @@ at_least "$gap" "$floor" ||
         "showdown pause (allowing ${onset_slack} s of jitter)"
 
 python3 "$here/close_window.py" "$window"
-for _ in $(seq 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the game did not exit after its window was closed"
+wait_until 10 ended "$pid" || fail "the game did not exit after its window was closed"
 status=0
 wait "$pid" || status=$?
 pid=""
