@@ -4,13 +4,11 @@
 
 // Playing the window with real clicks and keys, on scripted random numbers.
 #include "game/random.h"
+#include "tests/support/stderr_capture.h"
 #include "tests/ui/window_fixture.h"
 
 #include <QElapsedTimer>
 #include <QMouseEvent>
-#include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace ui::testing {
 namespace {
@@ -142,20 +140,9 @@ TEST(Form1Play, AnErrorIsReportedOnceAndTheGameGoesOn) {
     w.window.show();
     w.label("LabelCredit")->setCaption("много");
     // Capture what the event boundary writes to stderr.
-    std::fflush(stderr);
-    const int saved = dup(2);
-    char path[] = "/tmp/vantrello-stderr-XXXXXX";
-    const int file = mkstemp(path);
-    dup2(file, 2);
+    test_support::StderrCapture captured;
     w.click("Command1");
-    std::fflush(stderr);
-    dup2(saved, 2);
-    close(saved);
-    char buffer[512] = {};
-    const ssize_t length = pread(file, buffer, sizeof buffer - 1, 0);
-    close(file);
-    unlink(path);
-    const std::string written(buffer, length > 0 ? length : 0);
+    const std::string written = captured.finish();
     EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 1) << written;
     EXPECT_NE(written.find("vantrello:"), std::string::npos) << written;
     EXPECT_EQ(w.image("ImagePick")->left(), 5000.0f) << "steps before the error stay done";

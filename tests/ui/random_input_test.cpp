@@ -7,16 +7,14 @@
 // moment the table holds whole numbers, every deal shows twice the win as the doubled amount,
 // the screen reader has been told every change, and nothing was written on stderr.
 #include "game/random.h"
+#include "tests/support/stderr_capture.h"
 #include "tests/ui/accessibility_recorder.h"
 #include "tests/ui/posted_input.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/accessibility/card_slot.h"
 
 #include <QRegularExpression>
-#include <cstdio>
-#include <fcntl.h>
 #include <random>
-#include <unistd.h>
 
 namespace ui::testing {
 namespace {
@@ -24,47 +22,7 @@ namespace {
 constexpr const char* kValueLabels[] = {"LabelCredit", "LabelTotalWin", "LabelStep", "LabelDouble",
                                         "LabelTotalBet"};
 
-// Writes what is written on stderr to a file while it lives, and hands it back.
-class StderrCapture {
-  public:
-    StderrCapture() {
-        std::fflush(stderr);
-        saved_ = dup(2);
-        file_ = mkstemp(path_);
-        dup2(file_, 2);
-    }
-    ~StderrCapture() { release(); }
-    StderrCapture(const StderrCapture&) = delete;
-    StderrCapture& operator=(const StderrCapture&) = delete;
-
-    std::string release() {
-        if (saved_ < 0) {
-            return {};
-        }
-        std::fflush(stderr);
-        dup2(saved_, 2);
-        close(saved_);
-        saved_ = -1;
-        std::string written;
-        char buffer[4096];
-        for (off_t at = 0;;) {
-            const ssize_t n = pread(file_, buffer, sizeof buffer, at);
-            if (n <= 0) {
-                break;
-            }
-            written.append(buffer, static_cast<std::size_t>(n));
-            at += n;
-        }
-        close(file_);
-        unlink(path_);
-        return written;
-    }
-
-  private:
-    char path_[40] = "/tmp/vantrello-stderr-XXXXXX";
-    int saved_ = -1;
-    int file_ = -1;
-};
+using test_support::StderrCapture;
 
 // The real event pump, counting how deep it runs: input handled while it runs is nested in a
 // pick, the one caller of the pump.
@@ -296,7 +254,7 @@ void playAThousand(Pauses pauses) {
     postKey(s.window, Qt::Key_1, Qt::NoModifier, QStringLiteral("1"));
     settle();
     s.checkQuiet(++step);
-    const std::string written = captured.release();
+    const std::string written = captured.finish();
 
     EXPECT_FALSE(s.window.isVisible()) << "Ctrl+Q during a pause closes the window";
     EXPECT_TRUE(s.problems.empty())
@@ -332,7 +290,7 @@ TEST(RandomInput, PickingByKeyPlaysExactlyAsPickingByClick) {
     EXPECT_EQ(byKey.log, byClick.log);
     EXPECT_EQ(byKey.deals, byClick.deals);
     EXPECT_GE(byKey.nested, 50);
-    EXPECT_EQ(captured.release(), "");
+    EXPECT_EQ(captured.finish(), "");
 }
 
 } // namespace
