@@ -24,7 +24,6 @@ void runCueWorker(std::shared_ptr<CueMailbox> mailbox) {
             if (isPlayableSoundFile(*path)) {
                 session.startCue(*path);
             }
-            mailbox->markHandled();
         }
     }
     mailbox->markWorkerFinished();
@@ -58,10 +57,6 @@ void CanberraCuePlayer::play(const std::string& path) {
             workerFailed_ = true;
         }
     }
-}
-
-bool CanberraCuePlayer::waitUntilHandled(std::chrono::milliseconds limit) {
-    return mailbox_->waitUntilHandled(limit);
 }
 
 } // namespace ui

@@ -35,11 +35,6 @@ class CanberraCuePlayer final : public game::CuePlayer {
 
     void play(const std::string& path) override;
 
-    // Waits at most `limit` until the worker has started, or given up on, every
-    // cue played so far; true if it has. For measurements and tests: the game
-    // itself never waits for a cue.
-    bool waitUntilHandled(std::chrono::milliseconds limit);
-
   private:
     std::shared_ptr<CueMailbox> mailbox_;
     std::thread worker_;

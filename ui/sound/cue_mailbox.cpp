@@ -15,7 +15,6 @@ void CueMailbox::post(std::string path) {
             return;
         }
         pending_ = std::move(path);
-        ++posted_;
     }
     changed_.notify_all();
 }
@@ -28,21 +27,7 @@ std::optional<std::string> CueMailbox::take() {
     }
     std::optional<std::string> path = std::move(pending_);
     pending_.reset();
-    taken_ = posted_;
     return path;
-}
-
-void CueMailbox::markHandled() {
-    {
-        std::lock_guard lock(mutex_);
-        handled_ = taken_;
-    }
-    changed_.notify_all();
-}
-
-bool CueMailbox::waitUntilHandled(std::chrono::milliseconds limit) {
-    std::unique_lock lock(mutex_);
-    return changed_.wait_for(lock, limit, [this] { return handled_ == posted_; });
 }
 
 void CueMailbox::close() {

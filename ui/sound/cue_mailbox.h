@@ -24,13 +24,6 @@ class CueMailbox {
     // Waits for the next path; returns nothing once the box is closed.
     std::optional<std::string> take();
 
-    // Called by the worker when it is done with the path it took last.
-    void markHandled();
-
-    // Waits at most `limit` until the worker is done with every path posted so
-    // far (a replaced path counts as done); true if that came.
-    bool waitUntilHandled(std::chrono::milliseconds limit);
-
     // Wakes the worker for good; a path not yet taken is dropped.
     void close();
 
@@ -44,9 +37,6 @@ class CueMailbox {
     std::mutex mutex_;
     std::condition_variable changed_;
     std::optional<std::string> pending_;
-    unsigned long long posted_ = 0;
-    unsigned long long taken_ = 0;
-    unsigned long long handled_ = 0;
     bool closed_ = false;
     bool workerFinished_ = false;
 };

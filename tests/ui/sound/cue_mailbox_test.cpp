@@ -43,30 +43,6 @@ TEST(CueMailboxTest, CloseWakesTheWorkerAndDropsWhatItHolds) {
     EXPECT_EQ(holding.take(), std::nullopt);
 }
 
-TEST(CueMailboxTest, HandledOnceTheWorkerIsDoneWithEveryPostedPath) {
-    ui::CueMailbox mailbox;
-    EXPECT_TRUE(mailbox.waitUntilHandled(0ms)) << "nothing posted yet";
-
-    mailbox.post("click.wav");
-    EXPECT_FALSE(mailbox.waitUntilHandled(5ms)) << "not taken yet";
-    ASSERT_TRUE(mailbox.take());
-    EXPECT_FALSE(mailbox.waitUntilHandled(5ms)) << "taken but not handled";
-    mailbox.markHandled();
-    EXPECT_TRUE(mailbox.waitUntilHandled(0ms));
-
-    mailbox.post("click.wav");
-    mailbox.post("win.wav");
-    ASSERT_TRUE(mailbox.take());
-    mailbox.markHandled();
-    EXPECT_TRUE(mailbox.waitUntilHandled(0ms)) << "the replaced path counts as handled";
-
-    mailbox.post("click.wav");
-    ASSERT_TRUE(mailbox.take());
-    mailbox.post("win.wav");
-    mailbox.markHandled();
-    EXPECT_FALSE(mailbox.waitUntilHandled(5ms)) << "a path posted after the take is pending";
-}
-
 TEST(CueMailboxTest, WorkerFinishedIsSeenOnlyAfterItIsMarked) {
     ui::CueMailbox mailbox;
     EXPECT_FALSE(mailbox.waitWorkerFinished(5ms));

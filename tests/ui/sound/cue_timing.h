@@ -2,10 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// How long the cue service may hold its caller, and how the tests measure it.
+// How long the cue service may hold its caller, how the tests measure it, and how they wait.
 #pragma once
 
 #include <chrono>
+#include <thread>
 
 namespace sound_test {
 
@@ -21,6 +22,18 @@ inline double millisecondsBetween(std::chrono::steady_clock::time_point from,
 
 inline double millisecondsSince(std::chrono::steady_clock::time_point from) {
     return millisecondsBetween(from, std::chrono::steady_clock::now());
+}
+
+// Checks `condition` every 10 ms until it holds or `limit` has passed; true if it held.
+template <typename Condition> bool waitUntil(Condition condition, std::chrono::milliseconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
 }
 
 } // namespace sound_test

@@ -9,6 +9,8 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 
 namespace sound_test {
@@ -17,8 +19,9 @@ MonitorRecording::MonitorRecording(const std::string& sink, double seconds) {
     const long bytes = 2L * std::lround(seconds * kRecordingRate);
     const std::string command = "parec --device=" + shellQuote(sink + ".monitor") +
                                 " --format=s16le --rate=" + std::to_string(kRecordingRate) +
-                                " --channels=1 --latency-msec=10 --raw 2>/dev/null | head -c " +
-                                std::to_string(bytes);
+                                " --channels=1 --latency-msec=10 --raw 2>" +
+                                shellQuote((scratch_.path() / "parec.log").string()) +
+                                " | head -c " + std::to_string(bytes);
     pipe_ = ::popen(command.c_str(), "r");
     if (pipe_ == nullptr) {
         throw std::runtime_error("cannot start parec");
@@ -53,6 +56,11 @@ MonitorRecording::waitUntilRecording(std::chrono::milliseconds limit) {
     std::unique_lock lock(mutex_);
     arrived_.wait_for(lock, limit, [this] { return firstDataAt_.has_value() || ended_; });
     return firstDataAt_;
+}
+
+std::string MonitorRecording::messages() const {
+    std::ifstream log(scratch_.path() / "parec.log");
+    return std::string(std::istreambuf_iterator<char>(log), {});
 }
 
 std::vector<std::int16_t> MonitorRecording::finish() {

@@ -7,6 +7,8 @@
 // parec, which would throw away what it still buffers.
 #pragma once
 
+#include "tests/ui/sound/scratch_directory.h"
+
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -36,12 +38,16 @@ class MonitorRecording {
     std::optional<std::chrono::steady_clock::time_point>
     waitUntilRecording(std::chrono::milliseconds limit);
 
+    // What parec wrote on its standard error.
+    std::string messages() const;
+
     // Waits for the whole length and returns the samples (fewer if parec failed).
     std::vector<std::int16_t> finish();
 
   private:
     void readAll();
 
+    ScratchDirectory scratch_;
     std::FILE* pipe_ = nullptr;
     std::mutex mutex_;
     std::condition_variable arrived_;

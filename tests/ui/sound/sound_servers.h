@@ -8,6 +8,7 @@
 
 #include "tests/ui/sound/scratch_directory.h"
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <sys/types.h>
@@ -18,6 +19,9 @@ namespace sound_test {
 // sets it up); nothing when the variable is unset or the server does not answer.
 std::optional<std::string> testServerSink();
 
+// How many streams the server named in PULSE_SERVER is playing.
+int playingStreams();
+
 // A PulseAudio daemon of its own whose only module is the client socket: clients
 // connect, but there is no sink to play on.
 class OutputlessSoundServer {
@@ -27,16 +31,18 @@ class OutputlessSoundServer {
     OutputlessSoundServer(const OutputlessSoundServer&) = delete;
     OutputlessSoundServer& operator=(const OutputlessSoundServer&) = delete;
 
-    // True once the daemon accepts connections.
-    bool ready() const { return ready_; }
+    // Empty once the daemon answers clients; otherwise why it does not, with its own log.
+    const std::string& failure() const { return failure_; }
     // The value for PULSE_SERVER.
     std::string address() const { return "unix:" + socket_; }
+    // Waits at most `limit` until the server has a client of that application name.
+    bool waitForClient(const std::string& application, std::chrono::milliseconds limit) const;
 
   private:
     ScratchDirectory directory_;
     std::string socket_;
     pid_t pid_ = -1;
-    bool ready_ = false;
+    std::string failure_;
 };
 
 // A listening socket that queues connections and never accepts or answers them:
@@ -49,6 +55,8 @@ class UnresponsiveSoundServer {
     UnresponsiveSoundServer& operator=(const UnresponsiveSoundServer&) = delete;
 
     std::string address() const { return "unix:" + socket_; }
+    // Waits at most `limit` until a client is connecting (and left hanging).
+    bool waitForClient(std::chrono::milliseconds limit) const;
 
   private:
     ScratchDirectory directory_;
