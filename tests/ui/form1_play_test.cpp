@@ -8,26 +8,12 @@
 #include "tests/ui/window_fixture.h"
 
 #include <QElapsedTimer>
-#include <QMouseEvent>
 
 namespace ui::testing {
 namespace {
 
 const std::string kClick = "cue /opt/vantrello/click.wav";
 const std::string kWin = "cue /opt/vantrello/win.wav";
-
-// Posts a real press and release on a widget: it waits in the queue like a click
-// the player makes while a handler is busy.
-void postClick(QWidget* target) {
-    const QPointF at = QRectF(target->rect()).center();
-    const QPointF global = target->mapToGlobal(at);
-    QCoreApplication::postEvent(target,
-                                new QMouseEvent(QEvent::MouseButtonPress, at, global,
-                                                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
-    QCoreApplication::postEvent(target,
-                                new QMouseEvent(QEvent::MouseButtonRelease, at, global,
-                                                Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
-}
 
 TEST(Form1Play, PlayPickAndCollectByMouse) {
     ScriptedWindow w;
@@ -81,21 +67,6 @@ TEST(Form1Play, DealtCardsShowTheirFaces) {
     }
 }
 
-TEST(Form1Play, KeysPressTheFocusedButton) {
-    ScriptedWindow w;
-    w.window.show();
-    w.window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window));
-    w.scriptDeal(0, {2, 2, 2, 2, 2});
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_EQ(w.text("LabelCredit"), "97");
-    w.scriptDeal(0, {2, 2, 2, 2, 2});
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    EXPECT_EQ(w.text("LabelCredit"), "94");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), w.find("Command2"));
-}
-
 TEST(Form1Play, ClicksThatNoHandlerServesChangeNothing) {
     ScriptedWindow w;
     w.dealt(20, {9, 3, 10, 4, 5});
@@ -119,20 +90,6 @@ TEST(Form1Play, PickBeforeTheFirstDealIsIgnored) {
     w.click("Short4");
     EXPECT_TRUE(w.log.empty());
     EXPECT_TRUE(w.image("Short4")->isVisible());
-}
-
-TEST(Form1Play, AClickQueuedDuringAPickRunsNestedAtItsPump) {
-    ScriptedWindow w;
-    w.dealt(20, {5, 9, 3, 9, 9});
-    // The inner pick of slot 3 (a 3 against the dealer's 5) loses inside the outer
-    // pick of slot 2, which then wins on the same cards for a zero win.
-    postClick(w.find("Short3"));
-    w.scriptCards({4, 4, 4, 4, 4});
-    w.click("Short2");
-    EXPECT_EQ(w.log, (Log{kClick, kClick, "pause 300", "pause 300", kWin, "pause 2500"}));
-    EXPECT_EQ(w.text("LabelTotalWin"), "0");
-    EXPECT_EQ(w.text("LabelCredit"), "94");
-    EXPECT_EQ(w.text("LabelStep"), "2");
 }
 
 TEST(Form1Play, AnErrorIsReportedOnceAndTheGameGoesOn) {
@@ -165,24 +122,14 @@ TEST(Form1Play, ClosingDuringAPickFinishesWithoutWaiting) {
 }
 
 TEST(Form1Play, AWonPickDealsAgainAfterTheRealPauses) {
-    game::testing::Log log;
-    game::testing::ScriptedRandom random;
-    game::testing::FixedClock clock;
-    game::testing::RecordingCues cues{log};
-    QtEventPump pump;
-    EventLoopPauser pauser;
-    Form1 window{{random, clock, cues, pump, pauser, "/opt/vantrello"}};
-    window.show();
-    random.add({(18 - 2 + 0.5f) / 19, 0, 0, 0, 0.9f});
-    for (int rank : {3, 9, 9, 9, 9, 2, 2, 2, 2, 2}) {
-        random.add({game::testing::rankDraw(rank), 0.0f});
-    }
-    QTest::mouseClick(window.findChild<QWidget*>("Command1"), Qt::LeftButton);
+    ScriptedWindowWith<EventLoopPauser> w;
+    w.dealt(18, {3, 9, 9, 9, 9});
+    w.scriptCards({2, 2, 2, 2, 2});
     QElapsedTimer timer;
     timer.start();
-    QTest::mouseClick(window.findChild<QWidget*>("Short2"), Qt::LeftButton);
+    w.click("Short2");
     EXPECT_GE(timer.elapsed(), 2800);
-    EXPECT_EQ(window.findChild<QLabel*>("LabelStep")->text(), "2");
+    EXPECT_EQ(w.text("LabelStep"), "2");
 }
 
 } // namespace

@@ -206,66 +206,35 @@ TEST(EventLoopPauser, LastsItsLength) {
     EXPECT_LT(took, std::chrono::milliseconds(400));
 }
 
-// A pause that lets events run but takes no time, so that the window tests can act during it.
-struct InstantPause : game::Pauser {
-    Log& log;
-    std::function<void(std::uint32_t)> meanwhile;
-    explicit InstantPause(Log& l) : log(l) {}
+// A pause that records itself and lets events run but takes no time, holding input as the real
+// pause does, so that the window tests can act during it.
+struct InstantPause : game::testing::RecordingPauser {
+    using RecordingPauser::RecordingPauser;
     void pause(std::uint32_t ms) override {
-        log.push_back("pause " + std::to_string(ms));
         const HeldInput::Pause holding(HeldInput::instance());
-        if (meanwhile) {
-            meanwhile(ms);
-        }
+        RecordingPauser::pause(ms);
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
     }
 };
-
-struct PausingWindow {
-    Log log;
-    game::testing::ScriptedRandom random;
-    game::testing::FixedClock clock;
-    game::testing::RecordingCues cues{log};
-    InstantPause pauser{log};
-    QtEventPump pump;
-    Form1 window{{random, clock, cues, pump, pauser, "/opt/vantrello"}};
-
-    template <typename T = QWidget> T* find(const char* name) const {
-        return window.findChild<T*>(QString::fromLatin1(name));
-    }
-    QString text(const char* name) const { return find<QLabel>(name)->text(); }
-    void deal(int win, std::initializer_list<int> ranks) {
-        const float base = (static_cast<float>((win == 0 ? 5 : win) - 2) + 0.5f) / 19.0f;
-        random.add({base, 0.0f, 0.0f, 0.0f, win == 0 ? 0.1f : 0.9f});
-        cards(ranks);
-    }
-    void cards(std::initializer_list<int> ranks) {
-        for (int rank : ranks) {
-            random.add({game::testing::rankDraw(rank), game::testing::suitDraw(1)});
-        }
-    }
-};
+using PausingWindow = ScriptedWindowWith<InstantPause>;
 
 const std::string kClick = "cue /opt/vantrello/click.wav";
 const std::string kWin = "cue /opt/vantrello/win.wav";
 
 TEST(Form1Pause, AClickDuringTheShowdownPauseRunsAfterThePick) {
     PausingWindow w;
-    w.window.show();
-    w.deal(20, {9, 3, 10, 4, 5});
-    QTest::mouseClick(w.find("Command1"), Qt::LeftButton);
-    w.log.clear();
+    w.dealt(20, {9, 3, 10, 4, 5});
     // During the showdown pause of a lost pick the player presses "Забрать", and a program
     // presses "Play": neither runs before the pick's showdown.
     w.pauser.meanwhile = [&](std::uint32_t ms) {
         if (ms == 300) {
-            QTest::mouseClick(w.find("Command2"), Qt::LeftButton);
-            w.deal(0, {2, 2, 2, 2, 2});
+            w.click("Command2");
+            w.scriptDeal(0, {2, 2, 2, 2, 2});
             w.find<QPushButton>("Command1")->click();
         }
     };
-    QTest::mouseClick(w.find("Short2"), Qt::LeftButton);
+    w.click("Short2");
     EXPECT_EQ(w.log, (Log{kClick, "pause 300"})) << "a 3 against a 9 loses: no deal, no pause";
     EXPECT_EQ(w.text("LabelTotalWin"), "0") << "lost before the banking ran";
     EXPECT_EQ(w.text("LabelCredit"), "97");
@@ -278,19 +247,16 @@ TEST(Form1Pause, AClickDuringTheShowdownPauseRunsAfterThePick) {
 
 TEST(Form1Pause, AClickDuringTheNextDealPauseRunsNestedAtThePump) {
     PausingWindow w;
-    w.window.show();
-    w.deal(20, {3, 9, 9, 9, 9});
-    QTest::mouseClick(w.find("Command1"), Qt::LeftButton);
-    w.log.clear();
+    w.dealt(20, {3, 9, 9, 9, 9});
     // During the showdown pause of a won pick the player presses "Забрать": it waits for the
     // pump before the next-deal pause, and ends the chain there.
     w.pauser.meanwhile = [&](std::uint32_t ms) {
         if (ms == 300) {
-            QTest::mouseClick(w.find("Command2"), Qt::LeftButton);
+            w.click("Command2");
         }
     };
-    w.deal(0, {2, 2, 2, 2, 2});
-    QTest::mouseClick(w.find("Short2"), Qt::LeftButton);
+    w.scriptDeal(0, {2, 2, 2, 2, 2});
+    w.click("Short2");
     EXPECT_EQ(w.log, (Log{kClick, "pause 300", kWin, "pause 2500"}));
     // Won 40, banked at the pump (137), then the pick deals as on an idle table (134).
     EXPECT_EQ(w.text("LabelCredit"), "134");
@@ -298,31 +264,20 @@ TEST(Form1Pause, AClickDuringTheNextDealPauseRunsNestedAtThePump) {
 }
 
 TEST(Form1Pause, ClosingDuringTheNextDealPauseEndsItAtOnce) {
-    Log log;
-    game::testing::ScriptedRandom random;
-    game::testing::FixedClock clock;
-    game::testing::RecordingCues cues{log};
-    QtEventPump pump;
-    EventLoopPauser pauser;
-    Form1 window{{random, clock, cues, pump, pauser, "/opt/vantrello"}};
-    window.show();
-    random.add({(18 - 2 + 0.5f) / 19, 0, 0, 0, 0.9f});
-    for (int rank : {3, 9, 9, 9, 9, 2, 2, 2, 2, 2}) {
-        random.add({game::testing::rankDraw(rank), 0.0f});
-    }
-    QTest::mouseClick(window.findChild<QWidget*>("Command1"), Qt::LeftButton);
+    ScriptedWindowWith<EventLoopPauser> w;
+    w.dealt(18, {3, 9, 9, 9, 9});
+    w.scriptCards({2, 2, 2, 2, 2});
     QElapsedTimer sinceClose;
     // Half a second into the pick: into its next-deal pause, which runs from 300 ms to 2800 ms.
-    QTimer::singleShot(500, &window, [&] {
+    QTimer::singleShot(500, &w.window, [&] {
         sinceClose.start();
-        window.close();
+        w.window.close();
     });
-    QTest::mouseClick(window.findChild<QWidget*>("Short2"), Qt::LeftButton);
+    w.click("Short2");
     ASSERT_TRUE(sinceClose.isValid());
     EXPECT_LT(sinceClose.elapsed(), 1000) << "the pick went on waiting after the close";
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(window.findChild<QLabel*>("LabelStep")->text(), "2")
-        << "the pick still deals the next round, without its pause";
+    EXPECT_FALSE(w.window.isVisible());
+    EXPECT_EQ(w.text("LabelStep"), "2") << "the pick still deals the next round, without its pause";
 }
 
 } // namespace

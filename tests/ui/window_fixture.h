@@ -2,8 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A game window on scripted services: given random numbers, a recording pause and
-// the real Qt event pump, so clicks made during a pick really run nested.
+// A game window on scripted services: given random numbers, a recording pause (or another
+// pause, such as the real one) and the real Qt event pump, so clicks made during a pick really
+// run nested.
 #pragma once
 
 #include "tests/game/fakes.h"
@@ -15,16 +16,27 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <type_traits>
+
 namespace ui::testing {
 
 using game::testing::Log;
 
-struct ScriptedWindow {
+// Makes a window's pause: from the log when the pause records into it, as the recording one does.
+template <typename P> P makePause(Log& log) {
+    if constexpr (std::is_constructible_v<P, Log&>) {
+        return P(log);
+    } else {
+        return P();
+    }
+}
+
+template <typename Pause = game::testing::RecordingPauser> struct ScriptedWindowWith {
     Log log;
     game::testing::ScriptedRandom random;
     game::testing::FixedClock clock;
     game::testing::RecordingCues cues{log};
-    game::testing::RecordingPauser pauser{log};
+    Pause pauser = makePause<Pause>(log);
     QtEventPump pump;
     Form1 window{{random, clock, cues, pump, pauser, "/opt/vantrello"}};
 
@@ -58,5 +70,7 @@ struct ScriptedWindow {
         }
     }
 };
+
+using ScriptedWindow = ScriptedWindowWith<>;
 
 } // namespace ui::testing
