@@ -133,8 +133,7 @@ QString slotName(ScriptedWindow& w, int slot) {
 // Scripts a deal with a simulated win of `win` (0 or 2..20) and each card's rank and suit given,
 // dealer first.
 void scriptFaces(ScriptedWindow& w, std::initializer_list<std::pair<int, int>> cards, int win = 0) {
-    const float base = (static_cast<float>((win == 0 ? 5 : win) - 2) + 0.5f) / 19.0f;
-    w.random.add({base, 0.0f, 0.0f, 0.0f, win == 0 ? 0.1f : 0.9f});
+    w.scriptWin(win);
     for (const auto& [rank, suit] : cards) {
         w.random.add({rankDraw(rank), suitDraw(suit)});
     }
@@ -394,17 +393,31 @@ TEST(Form1Accessibility, PressingTheButtonsPlaysAndCollects) {
     EXPECT_EQ(w.text("LabelCredit"), "117");
 }
 
-TEST(Form1Accessibility, APressWaitingInTheQueueRunsNestedAtThePicksPump) {
-    // As Form1Play.AClickQueuedDuringAPickRunsNestedAtItsPump, with the press of "Карта 2" for
-    // the click on the back of slot 3.
-    ScriptedWindow w;
-    w.dealt(20, {5, 9, 3, 9, 9});
-    slotInterface(w, 3)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    w.scriptCards({4, 4, 4, 4, 4});
-    w.click("Short2");
-    EXPECT_EQ(w.log, (Log{kClick, kClick, "pause 300", "pause 300", kWin, "pause 2500"}));
-    EXPECT_EQ(w.text("LabelTotalWin"), "0");
-    EXPECT_EQ(w.text("LabelStep"), "2");
+// How the player picks slot 3 while a pick of slot 2 is under way.
+enum class PickBy { Press, Key, Click };
+
+TEST(Form1Accessibility, APressKeyOrClickWaitingInTheQueueRunsNestedAtThePicksPump) {
+    // The pick of slot 3 waits while slot 2 is picked: that inner pick (a 3 against the dealer's
+    // 5) loses inside the outer, which then wins for a zero win.
+    for (const PickBy by : {PickBy::Press, PickBy::Key, PickBy::Click}) {
+        SCOPED_TRACE(static_cast<int>(by));
+        ScriptedWindow w;
+        w.dealt(20, {5, 9, 3, 9, 9});
+        if (by == PickBy::Press) {
+            slotInterface(w, 3)->actionInterface()->doAction(
+                QAccessibleActionInterface::pressAction());
+        } else if (by == PickBy::Key) {
+            postKey(w.window, Qt::Key_2, Qt::NoModifier, QStringLiteral("2"));
+        } else {
+            postMouseClick(w.window, *w.find("Short3"));
+        }
+        w.scriptCards({4, 4, 4, 4, 4});
+        w.click("Short2");
+        EXPECT_EQ(w.log, (Log{kClick, kClick, "pause 300", "pause 300", kWin, "pause 2500"}));
+        EXPECT_EQ(w.text("LabelTotalWin"), "0");
+        EXPECT_EQ(w.text("LabelCredit"), "94");
+        EXPECT_EQ(w.text("LabelStep"), "2");
+    }
 }
 
 TEST(Form1Accessibility, ChangesAreAnnounced) {

@@ -149,28 +149,6 @@ TEST(Form1Keys, FirstFocusAndTabOrderAreTheButtonsAlone) {
     }
 }
 
-TEST(Form1Keys, AKeyOrClickWaitingInTheQueueRunsNestedAtThePicksPump) {
-    // The key "2", or a click on the back of slot 3, waits while slot 2 is picked: the inner pick
-    // (a 3 against the dealer's 5) loses inside the outer, which then wins for a zero win.
-    for (const bool byKey : {true, false}) {
-        SCOPED_TRACE(byKey ? "key" : "click");
-        ScriptedWindow w;
-        activate(w);
-        w.dealt(20, {5, 9, 3, 9, 9});
-        if (byKey) {
-            postKey(w.window, Qt::Key_2, Qt::NoModifier, QStringLiteral("2"));
-        } else {
-            postMouseClick(w.window, *w.find("Short3"));
-        }
-        w.scriptCards({4, 4, 4, 4, 4});
-        w.click("Short2");
-        EXPECT_EQ(w.log, (Log{kClick, kClick, "pause 300", "pause 300", kWin, "pause 2500"}));
-        EXPECT_EQ(w.text("LabelTotalWin"), "0");
-        EXPECT_EQ(w.text("LabelCredit"), "94");
-        EXPECT_EQ(w.text("LabelStep"), "2");
-    }
-}
-
 // What the player does during the showdown pause of a won pick: press "Play" one way or another.
 enum class PlayBy { Click, Return, Space };
 

@@ -53,9 +53,12 @@ template <typename Pause = game::testing::RecordingPauser> struct ScriptedWindow
 
     // Scripts a deal: a simulated win of `win` (0 or 2..20) and the five ranks.
     void scriptDeal(int win, std::initializer_list<int> ranks) {
+        scriptWin(win);
+        scriptCards(ranks);
+    }
+    void scriptWin(int win) {
         const float base = (static_cast<float>((win == 0 ? 5 : win) - 2) + 0.5f) / 19.0f;
         random.add({base, 0.0f, 0.0f, 0.0f, win == 0 ? 0.1f : 0.9f});
-        scriptCards(ranks);
     }
     // Shows the window and deals a round by clicking "Play", ready for a pick.
     void dealt(int win, std::initializer_list<int> ranks) {
