@@ -71,30 +71,25 @@ TEST(Deal, PlayWhileAWinStandsIsFreeAndReplacesTheWin) {
     EXPECT_EQ(t.doubled(), "14");
 }
 
-TEST(Deal, ChainStepCountsAndDoublesWithoutDrawingAWin) {
-    TestGame t;
-    t.table.LabelTotalWin.captionText = "40";
-    t.table.LabelStep.captionText = "2";
-    t.game.Eche = -1;
-    t.scriptCards({5, 6, 7, 8, 9});
-    t.game.Command1_Click();
-    EXPECT_EQ(t.credit(), "100");
-    EXPECT_EQ(t.win(), "40");
-    EXPECT_EQ(t.step(), "3");
-    EXPECT_EQ(t.doubled(), "80");
-    EXPECT_EQ(t.game.Eche, -1);
-    EXPECT_EQ(t.random.reseeds, 5) << "only the cards reseed in a chain step";
-    EXPECT_EQ(t.random.draws, 10);
-}
-
-TEST(Deal, ChainOnAZeroWinIsChargedAgain) {
-    TestGame t;
-    t.game.Eche = -1;
-    t.scriptCards({5, 6, 7, 8, 9});
-    t.game.Command1_Click();
-    EXPECT_EQ(t.credit(), "97");
-    EXPECT_EQ(t.win(), "0");
-    EXPECT_EQ(t.step(), "2");
+TEST(Deal, AChainStepCountsAndDoublesWithoutDrawingAWinAndChargesOnlyAZeroWin) {
+    const struct {
+        const char *win, *step, *credit, *nextStep, *doubled;
+    } cases[] = {{"40", "2", "100", "3", "80"}, {"0", "1", "97", "2", "0"}};
+    for (const auto& c : cases) {
+        TestGame t;
+        t.table.LabelTotalWin.captionText = c.win;
+        t.table.LabelStep.captionText = c.step;
+        t.game.Eche = -1;
+        t.scriptCards({5, 6, 7, 8, 9});
+        t.game.Command1_Click();
+        EXPECT_EQ(t.credit(), c.credit) << "win " << c.win;
+        EXPECT_EQ(t.win(), c.win);
+        EXPECT_EQ(t.step(), c.nextStep);
+        EXPECT_EQ(t.doubled(), c.doubled);
+        EXPECT_EQ(t.game.Eche, -1);
+        EXPECT_EQ(t.random.reseeds, 5) << "only the cards reseed in a chain step";
+        EXPECT_EQ(t.random.draws, 10);
+    }
 }
 
 TEST(Deal, ChargesBelowZeroWithoutRefusal) {

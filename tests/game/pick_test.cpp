@@ -22,20 +22,9 @@ void dealt(TestGame& t, int win, std::initializer_list<int> ranks) {
 }
 
 void pickSlot(TestGame& t, int slot) {
-    switch (slot) {
-    case 2:
-        t.game.Short2_Click();
-        break;
-    case 3:
-        t.game.Short3_Click();
-        break;
-    case 4:
-        t.game.Short4_Click();
-        break;
-    default:
-        t.game.Short5_Click();
-        break;
-    }
+    constexpr void (DoubleUp::*clicks[])() = {&DoubleUp::Short2_Click, &DoubleUp::Short3_Click,
+                                              &DoubleUp::Short4_Click, &DoubleUp::Short5_Click};
+    (t.game.*clicks[slot - 2])();
 }
 
 TEST(Pick, ShowdownComparesRanksAsNumbers) {
@@ -210,8 +199,7 @@ TEST(PickNesting, PlayAtTheFirstPumpReplacesTheCardsBeforeTheShowdown) {
     // The inner deal showed the picked back again; the pick turns only the other three.
     const auto pause = std::find(t.log.begin(), t.log.end(), "pause 300");
     const Log afterShowdown(pause + 1, pause + 5);
-    EXPECT_EQ(afterShowdown, (Log{std::string("cue ") + kProgramDir + "/win.wav", "Short3 hidden",
-                                  "Short4 hidden", "Short5 hidden"}));
+    EXPECT_EQ(afterShowdown, (Log{kWin, "Short3 hidden", "Short4 hidden", "Short5 hidden"}));
 }
 
 TEST(PickNesting, CollectAtTheSecondPumpDoesNotStopTheFollowingDeal) {

@@ -41,17 +41,9 @@ TEST(SeededRandom, KnownSequenceFromAKnownState) {
     for (float twentyFourBits : {11217728.0f, 1152438.0f, 5597839.0f}) {
         EXPECT_EQ(known.next(), twentyFourBits / 16777216.0f);
     }
-    SeededRandom a(42), b(42);
-    a.reseed(100.5);
-    b.reseed(100.5);
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(a.next(), b.next());
-    }
-    SeededRandom c(43);
-    c.reseed(100.5);
-    SeededRandom d(42);
-    d.reseed(100.5);
-    EXPECT_NE(c.next(), d.next()) << "the state, not only the clock, decides";
+    SeededRandom other(43);
+    other.reseed(100.5);
+    EXPECT_NE(other.next(), 11217728.0f / 16777216.0f) << "the state, not only the clock, decides";
 }
 
 TEST(SeededRandom, ReseedWithTheSameClockNeverRepeats) {
