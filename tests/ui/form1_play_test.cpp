@@ -84,14 +84,6 @@ TEST(Form1Play, ClicksThatNoHandlerServesChangeNothing) {
     EXPECT_EQ(w.image("ImagePick")->left(), 5000.0f);
 }
 
-TEST(Form1Play, PickBeforeTheFirstDealIsIgnored) {
-    ScriptedWindow w;
-    w.window.show();
-    w.click("Short4");
-    EXPECT_TRUE(w.log.empty());
-    EXPECT_TRUE(w.image("Short4")->isVisible());
-}
-
 TEST(Form1Play, AnErrorIsReportedOnceAndTheGameGoesOn) {
     ScriptedWindow w;
     w.window.show();

@@ -111,23 +111,18 @@ class Player {
 
     // Keys that do nothing in the game: they must change nothing either.
     void strayKey() {
-        switch (uniform(5)) {
-        case 0:
-            postKey(window_, Qt::Key_5, Qt::NoModifier, QStringLiteral("5"));
-            break;
-        case 1:
-            postKey(window_, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
-            break;
-        case 2:
-            postKey(window_, Qt::Key_Escape, Qt::NoModifier, QStringLiteral("\x1b"));
-            break;
-        case 3:
-            postKey(window_, Qt::Key_2, Qt::ControlModifier, QStringLiteral("2"));
-            break;
-        default:
-            postKey(window_, Qt::Key_3, Qt::NoModifier, QStringLiteral("3"), true); // a repeat
-            break;
-        }
+        static const struct {
+            int key;
+            Qt::KeyboardModifiers modifiers;
+            const char* text;
+            bool autoRepeat;
+        } strays[] = {{Qt::Key_5, Qt::NoModifier, "5", false},
+                      {Qt::Key_A, Qt::NoModifier, "a", false},
+                      {Qt::Key_Escape, Qt::NoModifier, "\x1b", false},
+                      {Qt::Key_2, Qt::ControlModifier, "2", false},
+                      {Qt::Key_3, Qt::NoModifier, "3", true}}; // a repeat
+        const auto& k = strays[uniform(5)];
+        postKey(window_, k.key, k.modifiers, QString::fromLatin1(k.text), k.autoRepeat);
     }
 
     QWidget& window_;
