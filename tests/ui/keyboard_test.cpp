@@ -99,12 +99,11 @@ TEST(Form1Keys, EachDigitPicksItsCardAsAClickOnItsBackDoes) {
     }
 }
 
-TEST(Form1Keys, KeysWithCtrlAltOrRepeatPickNothing) {
+TEST(Form1Keys, KeysWithAModifierOrRepeatPickNothing) {
     ScriptedWindow w;
     activate(w);
     w.dealt(20, {9, 3, 3, 3, 3});
-    press(w, Qt::Key_1, Qt::ControlModifier);
-    press(w, Qt::Key_2, Qt::AltModifier);
+    press(w, Qt::Key_1, Qt::ControlModifier); // the window hands on the modifiers
     // A repeat of a held key: it must not pick again once a later deal shows the backs.
     QKeyEvent repeat(QEvent::KeyPress, Qt::Key_4, Qt::NoModifier, QStringLiteral("4"), true);
     QApplication::sendEvent(QApplication::focusWidget(), &repeat);
