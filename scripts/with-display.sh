@@ -5,12 +5,14 @@
 
 # Runs a command with a private Xvfb display and stops the display afterwards.
 # Xvfb picks a free display number itself and reports it once it is ready; if it does not
-# within 30 s, its own messages are shown.
+# within 30 s, its own messages are shown. -noreset: an X server resets itself when its last
+# client leaves, and refuses connections while it does, so a program started just as another
+# ended could find no display.
 set -euo pipefail
 work=$(mktemp -d)
 ready=$work/display
 log=$work/xvfb.log
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$ready" >"$log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$ready" >"$log" 2>&1 &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
 deadline=$((SECONDS + 30))

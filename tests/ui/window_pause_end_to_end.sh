@@ -40,11 +40,12 @@ chmod 700 "$work"
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
-# A display of our own, since part 3 takes it away.
+# A display of our own, since part 3 takes it away; it does not reset when the first game leaves
+# it (see scripts/with-display.sh).
 start_display() {
     local ready="$work/display"
     rm -f "$ready"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$ready" >"$work/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$ready" >"$work/xvfb.log" 2>&1 &
     xvfb=$!
     wait_until 30 test -s "$ready" || fail "Xvfb did not start; its log: $(cat "$work/xvfb.log")"
     export DISPLAY=":$(tr -dc '0-9' <"$ready")"
