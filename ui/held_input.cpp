@@ -4,8 +4,11 @@
 
 #include "ui/held_input.h"
 
+#include "ui/keyboard.h"
+
 #include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
 
 #include <memory>
 
@@ -40,6 +43,17 @@ bool isInput(QEvent::Type type) {
     default:
         return false;
     }
+}
+
+// The key that closes the window. A close is never held: it ends a pause at once, as the
+// window's close button does.
+bool closes(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    return keyCommand(key->key(), key->modifiers(), key->isAutoRepeat()).action ==
+           KeyCommand::Action::Close;
 }
 
 // A widget, a window, or something a widget owns (a shortcut, an action).
@@ -123,7 +137,7 @@ void HeldInput::discard() {
 }
 
 bool HeldInput::eventFilter(QObject* receiver, QEvent* event) {
-    if (!holding() || !isInput(event->type()) || !ofTheWindow(receiver)) {
+    if (!holding() || !isInput(event->type()) || !ofTheWindow(receiver) || closes(event)) {
         return false;
     }
     event->accept();

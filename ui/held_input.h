@@ -3,9 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The window's input that arrives while the game pauses. A pause lets every other event run
-// (the window repaints, a close request is taken), but no click, key or shortcut: they wait, in
-// the order they came, and are handed to their receivers at the next pass of the event pump, or
-// once the handler that paused returns, as though they had only just arrived.
+// (the window repaints, a close request or Ctrl+Q is taken), but no other click, key or shortcut:
+// they wait, in the order they came, and are handed to their receivers at the next pass of the
+// event pump, or once the handler that paused returns, as though they had only just arrived.
 #pragma once
 
 #include <QObject>

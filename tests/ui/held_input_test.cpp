@@ -8,16 +8,19 @@
 #include "ui/held_input.h"
 #include "ui/qt_services.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 
 #include <chrono>
 #include <functional>
+#include <utility>
 
 namespace ui::testing {
 namespace {
@@ -263,21 +266,35 @@ TEST(Form1Pause, AClickDuringTheNextDealPauseRunsNestedAtThePump) {
     EXPECT_EQ(w.text("LabelStep"), "1");
 }
 
+// The window's close button and Ctrl+Q end the pick's next-deal pause at once: a close is never
+// held back like other input.
 TEST(Form1Pause, ClosingDuringTheNextDealPauseEndsItAtOnce) {
-    ScriptedWindowWith<EventLoopPauser> w;
-    w.dealt(18, {3, 9, 9, 9, 9});
-    w.scriptCards({2, 2, 2, 2, 2});
-    QElapsedTimer sinceClose;
-    // Half a second into the pick: into its next-deal pause, which runs from 300 ms to 2800 ms.
-    QTimer::singleShot(500, &w.window, [&] {
-        sinceClose.start();
-        w.window.close();
-    });
-    w.click("Short2");
-    ASSERT_TRUE(sinceClose.isValid());
-    EXPECT_LT(sinceClose.elapsed(), 1000) << "the pick went on waiting after the close";
-    EXPECT_FALSE(w.window.isVisible());
-    EXPECT_EQ(w.text("LabelStep"), "2") << "the pick still deals the next round, without its pause";
+    const std::pair<const char*, std::function<void(QWidget&)>> closes[] = {
+        {"close button", [](QWidget& window) { window.close(); }},
+        {"Ctrl+Q",
+         [](QWidget& window) {
+             QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &window,
+                             Qt::Key_Q, Qt::ControlModifier);
+         }},
+    };
+    for (const auto& [how, close] : closes) {
+        SCOPED_TRACE(how);
+        ScriptedWindowWith<EventLoopPauser> w;
+        w.dealt(18, {3, 9, 9, 9, 9});
+        w.scriptCards({2, 2, 2, 2, 2});
+        QElapsedTimer sinceClose;
+        // Half a second into the pick: into its next-deal pause, which runs from 300 ms to 2800 ms.
+        QTimer::singleShot(500, &w.window, [&] {
+            sinceClose.start();
+            close(w.window);
+        });
+        w.click("Short2");
+        ASSERT_TRUE(sinceClose.isValid());
+        EXPECT_LT(sinceClose.elapsed(), 1000) << "the pick went on waiting after the close";
+        EXPECT_FALSE(w.window.isVisible());
+        EXPECT_EQ(w.text("LabelStep"), "2")
+            << "the pick still deals the next round, without its pause";
+    }
 }
 
 } // namespace

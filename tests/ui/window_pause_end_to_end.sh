@@ -5,8 +5,8 @@
 
 # The real program in a real X window, during the 2.5 s pause before a chain's next deal:
 #  1. the window still repaints (a screenshot taken in the pause shows the turned cards);
-#  2. closing the window (WM_DELETE_WINDOW, as the close box sends it) ends the program at once,
-#     with status 0, not when the pause would have ended;
+#  2. closing the window (WM_DELETE_WINDOW, as the close box sends it), or Ctrl+Q, ends the
+#     program at once, with status 0, not when the pause would have ended;
 #  3. when the X server goes away, the program ends at once with one line on standard error.
 # Rounds of "Play" and a pick on card 2 are played until a pick enters that pause: the win on
 # the banner was not 0 before the pick and is not 0 after it (a lost pick sets it to 0).
@@ -112,6 +112,19 @@ pid=""
 [ "$took" -lt "$close_limit_ms" ] || fail "the game exited $took ms after the close"
 echo "closed during the next-deal pause: exited $took ms after the close request"
 
+# 2b: Ctrl+Q during the pause closes the game as the close box does, not when the pause ends.
+start_game
+into_the_pause
+started=$(now_ms)
+xdotool key --clearmodifiers ctrl+q
+status=0
+wait "$pid" || status=$?
+took=$(($(now_ms) - started))
+pid=""
+[ "$status" -eq 0 ] || fail "exit status $status after Ctrl+Q, expected 0: $(cat "$work/stderr")"
+[ "$took" -lt "$close_limit_ms" ] || fail "the game exited $took ms after Ctrl+Q"
+echo "Ctrl+Q during the next-deal pause: exited $took ms later"
+
 # 3: the display goes away during the pause.
 start_game
 into_the_pause
@@ -128,4 +141,4 @@ xvfb=""
 lines=$(grep -cv '^$' "$work/stderr" || true)
 [ "$lines" -eq 1 ] || fail "expected one line on standard error, got: $(cat "$work/stderr")"
 echo "display gone during the next-deal pause: exited $took ms later with: $(cat "$work/stderr")"
-echo "PASS: the window repaints in the pause; a close or a lost display ends the game at once"
+echo "PASS: the window repaints in the pause; a close, Ctrl+Q or a lost display ends the game at once"
