@@ -47,6 +47,10 @@ Qt::Alignment alignment(game::design::Align align) {
 Form1::Form1(const game::Platform& platform, QWidget* parent)
     : QWidget(parent), buttonStyle_(QStyleFactory::create(QStringLiteral("Windows"))),
       pauser_(platform.pauser) {
+    // The hold is the application's first event filter, made before the event loop runs: filters
+    // installed later see an event first, so the accessibility bridge, which installs its own
+    // once a screen reader is found, still hands keys made during a pause to the screen reader.
+    HeldInput::instance();
     // Before the first widget exists, so that each gets its interface from the design table.
     accessibility::installFactory();
     // The controls draw only in the embedded faces.
