@@ -72,6 +72,17 @@ win_shows_zero() { # win_shows_zero SHOT: the banner's win reads as at start
 }
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
 
+# exits_at_once WHAT: the game, closed during the pause at $started, exits with status 0 at once.
+exits_at_once() {
+    local status=0
+    wait "$pid" || status=$?
+    local took=$(($(now_ms) - started))
+    pid=""
+    [ "$status" -eq 0 ] || fail "exit status $status after $1, expected 0: $(cat "$work/stderr")"
+    [ "$took" -lt "$close_limit_ms" ] || fail "the game exited $took ms after $1"
+    echo "$1 during the next-deal pause: the game exited $took ms later"
+}
+
 # Plays until a pick is in its next-deal pause; returns when it is, about 0.6 s into the pick.
 into_the_pause() {
     shoot start.png
@@ -104,26 +115,14 @@ import close_window
 sys.argv = sys.argv[1:]
 close_window.main()
 print(time.clock_gettime_ns(time.CLOCK_REALTIME) // 1000000)' "$here" "$window")
-status=0
-wait "$pid" || status=$?
-took=$(($(now_ms) - started))
-pid=""
-[ "$status" -eq 0 ] || fail "exit status $status after the close, expected 0: $(cat "$work/stderr")"
-[ "$took" -lt "$close_limit_ms" ] || fail "the game exited $took ms after the close"
-echo "closed during the next-deal pause: exited $took ms after the close request"
+exits_at_once "the close request"
 
 # 2b: Ctrl+Q during the pause closes the game as the close box does, not when the pause ends.
 start_game
 into_the_pause
 started=$(now_ms)
 xdotool key --clearmodifiers ctrl+q
-status=0
-wait "$pid" || status=$?
-took=$(($(now_ms) - started))
-pid=""
-[ "$status" -eq 0 ] || fail "exit status $status after Ctrl+Q, expected 0: $(cat "$work/stderr")"
-[ "$took" -lt "$close_limit_ms" ] || fail "the game exited $took ms after Ctrl+Q"
-echo "Ctrl+Q during the next-deal pause: exited $took ms later"
+exits_at_once "Ctrl+Q"
 
 # 3: the display goes away during the pause.
 start_game
