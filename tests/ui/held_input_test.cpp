@@ -277,8 +277,9 @@ TEST(Form1Pause, ClosingDuringTheNextDealPauseEndsItAtOnce) {
                              Qt::Key_Q, Qt::ControlModifier);
          }},
     };
-    for (const auto& [how, close] : closes) {
-        SCOPED_TRACE(how);
+    for (const auto& way : closes) {
+        SCOPED_TRACE(way.first);
+        const std::function<void(QWidget&)>& close = way.second;
         ScriptedWindowWith<EventLoopPauser> w;
         w.dealt(18, {3, 9, 9, 9, 9});
         w.scriptCards({2, 2, 2, 2, 2});
