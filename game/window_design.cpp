@@ -90,11 +90,12 @@ constexpr Control playerBack(std::string_view name, int left, Handler click,
     return c;
 }
 
-// The window's description: the keys that play the game.
+// The window's description: the keys that play the game. The keypad's digits reach it only with
+// NumLock on: with it off, a screen reader's desktop layout takes the keypad for its own keys.
 constexpr std::string_view kKeys =
-    "Клавиши: 1, 2, 3, 4 (и на цифровой клавиатуре) — выбрать карту 1, 2, 3 или 4, слева "
-    "направо; Enter или пробел — нажать кнопку в фокусе; Tab — перейти к другой кнопке; "
-    "Ctrl+Q — закрыть игру.";
+    "Клавиши: 1, 2, 3, 4 в верхнем ряду (на цифровой клавиатуре — при включённом NumLock) — "
+    "выбрать карту 1, 2, 3 или 4, слева направо; Enter или пробел — нажать кнопку в фокусе; "
+    "Tab — перейти к другой кнопке; Ctrl+Q — закрыть игру.";
 
 constexpr Control rankLabel(std::string_view name, int left) {
     return label(name, "Frame1", {left, 555, 375, 375}, "5", kRankFont, kCardRed);
