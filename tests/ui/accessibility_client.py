@@ -79,7 +79,10 @@ def wait_for(what, found):
     deadline = time.monotonic() + TIMEOUT
     while time.monotonic() < deadline:
         pump()
-        result = found()
+        try:
+            result = found()
+        except GLib.Error:
+            result = None  # an object went away while it was read: the window is changing
         if result:
             return result
         time.sleep(0.05)
