@@ -5,6 +5,7 @@
 #include "tools/common/build_tool.h"
 
 #include <QSaveFile>
+#include <QSvgRenderer>
 
 namespace build_tool {
 namespace {
@@ -17,15 +18,24 @@ void collect(QtMsgType type, const QMessageLogContext&, const QString& message) 
     }
 }
 
-} // namespace
-
-QtWarnings::QtWarnings() : previous_(qInstallMessageHandler(collect)) {
-    collecting = &warnings_;
+template <typename Source> QStringList load(QSvgRenderer& renderer, const Source& source) {
+    QStringList warnings;
+    collecting = &warnings;
+    const QtMessageHandler previous = qInstallMessageHandler(collect);
+    renderer.load(source);
+    qInstallMessageHandler(previous);
+    collecting = nullptr;
+    return warnings;
 }
 
-QtWarnings::~QtWarnings() {
-    qInstallMessageHandler(previous_);
-    collecting = nullptr;
+} // namespace
+
+QStringList loadSvg(QSvgRenderer& renderer, const QString& file) {
+    return load(renderer, file);
+}
+
+QStringList loadSvg(QSvgRenderer& renderer, const QByteArray& contents) {
+    return load(renderer, contents);
 }
 
 bool writeRawPixels(const QImage& image, const QString& path) {

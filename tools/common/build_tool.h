@@ -9,24 +9,15 @@
 #include <QString>
 #include <QStringList>
 
+class QSvgRenderer;
+
 namespace build_tool {
 
-// Collects every warning Qt logs while it lives (debug and info messages aside): a renderer
-// that only warns about an unsupported element or a broken reference is a failure for a tool
-// that stops the build on it. One at a time.
-class QtWarnings {
-  public:
-    QtWarnings();
-    ~QtWarnings();
-    QtWarnings(const QtWarnings&) = delete;
-    QtWarnings& operator=(const QtWarnings&) = delete;
-
-    const QStringList& list() const { return warnings_; }
-
-  private:
-    QStringList warnings_;
-    QtMessageHandler previous_;
-};
+// Loads an SVG file, or an SVG document's bytes, into the renderer, and returns every warning Qt
+// logged meanwhile (debug and info messages aside): a renderer that only warns about an
+// unsupported element or a broken reference is a failure for a tool that stops the build on it.
+QStringList loadSvg(QSvgRenderer& renderer, const QString& file);
+QStringList loadSvg(QSvgRenderer& renderer, const QByteArray& contents);
 
 // Writes the image's pixels row after row, 4 bytes a pixel as its 32-bit format holds them in
 // memory (the machine's byte order), with nothing between the rows: the form the program

@@ -32,13 +32,8 @@ int fail(const QString& message) {
 }
 
 int render(const QString& source, int size, const QString& output, const QString& raw) {
-    QStringList warnings;
     QSvgRenderer renderer;
-    {
-        const build_tool::QtWarnings collected;
-        renderer.load(source);
-        warnings = collected.list();
-    }
+    const QStringList warnings = build_tool::loadSvg(renderer, source);
     if (!renderer.isValid() || !warnings.isEmpty()) {
         return fail(QStringLiteral("%1: the SVG renderer rejects it:\n  %2")
                         .arg(source, warnings.join(QStringLiteral("\n  "))));

@@ -275,13 +275,8 @@ RenderResult render(const QString& layoutPath, const QStringList& partPaths, int
         QStringLiteral(R"re(<svg\b[^>]*\bdata-antialias\s*=\s*"off")re"));
     const bool antialias = !aliasedRoot.match(layout.svg).hasMatch();
 
-    QStringList warnings;
     QSvgRenderer renderer;
-    {
-        const build_tool::QtWarnings collected;
-        renderer.load(svg.toUtf8());
-        warnings = collected.list();
-    }
+    const QStringList warnings = build_tool::loadSvg(renderer, svg.toUtf8());
     if (!renderer.isValid() || !warnings.isEmpty()) {
         return {{},
                 QStringLiteral("%1: the SVG renderer rejects it:\n  %2")
