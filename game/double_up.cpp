@@ -46,12 +46,14 @@ void DoubleUp::Command1_Click() {
     if (c_.ImagePick.left() != kParkedPickLeft) {
         c_.ImagePick.setLeft(kParkedPickLeft);
     }
-    if (parseNumber(c_.LabelTotalWin.caption()) == 0) {
+    const bool charged = parseNumber(c_.LabelTotalWin.caption()) == 0;
+    if (charged) {
         const double credit = parseNumber(c_.LabelCredit.caption());
         c_.LabelCredit.setCaption(formatNumber(credit - kPlayCharge));
     }
     Clear();
-    if (Eche != -1) {
+    const bool chainStep = Eche == -1;
+    if (!chainStep) {
         putUpSimulatedWin();
     } else {
         countChainStep();
@@ -60,6 +62,9 @@ void DoubleUp::Command1_Click() {
     c_.Short[0]->setVisible(false);
     for (std::int16_t slot = 2; slot <= 5; ++slot) {
         GetCard(slot);
+    }
+    if (observer_ != nullptr) {
+        observer_->dealt(charged, chainStep);
     }
 }
 
@@ -88,6 +93,9 @@ void DoubleUp::Command2_Click() {
     c_.LabelTotalWin.setCaption(formatWhole(0));
     Clear();
     Eche = 0;
+    if (observer_ != nullptr) {
+        observer_->collected(win);
+    }
 }
 
 ImageControl& DoubleUp::suitTemplate(int suitCode) {
@@ -136,15 +144,21 @@ void DoubleUp::pick(int slot) {
     platform_.pauser.pause(kShowdownPauseMs);
 
     // Tags are read afresh for each test; ranks compare as numbers, never as text.
+    Outcome outcome = Outcome::Tie;
     if (parseNumber(dealer.tag()) == parseNumber(picked.tag())) {
         PERESDACHA();
     }
     if (parseNumber(dealer.tag()) != parseNumber(picked.tag())) {
         if (parseNumber(dealer.tag()) >= parseNumber(picked.tag())) {
             LOOSE();
+            outcome = Outcome::Lost;
         } else {
             WIN();
+            outcome = Outcome::Won;
         }
+    }
+    if (observer_ != nullptr) {
+        observer_->picked(slot, outcome);
     }
 
     for (int other = 2; other <= 5; ++other) {

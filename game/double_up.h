@@ -9,6 +9,7 @@
 
 #include "game/controls.h"
 #include "game/services.h"
+#include "game/table_observer.h"
 
 #include <cstdint>
 #include <string>
@@ -39,6 +40,9 @@ class DoubleUp {
     static constexpr const char* kWinCue = "win.wav";
 
     DoubleUp(Controls controls, Platform platform);
+
+    // Who is told what the rules do; nullptr, the default, tells no one. Not owned.
+    void observe(TableObserver* observer) { observer_ = observer; }
 
     // The chain flag: 0 when no chain runs, -1 while the next deal continues one.
     std::int16_t Eche = 0;
@@ -78,6 +82,7 @@ class DoubleUp {
 
     Controls c_;
     Platform platform_;
+    TableObserver* observer_ = nullptr;
 };
 
 } // namespace game

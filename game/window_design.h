@@ -69,6 +69,12 @@ struct Control {
 // What a screen reader says of a face-down card.
 inline constexpr std::string_view kFaceDown = "закрыта";
 
+// What a screen reader is told of a pick's outcome, and when the game deals again after one.
+inline constexpr std::string_view kWon = "Победа";
+inline constexpr std::string_view kLost = "Проигрыш";
+inline constexpr std::string_view kTie = "Ничья";
+inline constexpr std::string_view kDealtAgain = "Новая раздача";
+
 // The spoken rank of a card by its rank text: "дама" for "Q". Empty for a text that is no rank.
 std::string_view spokenRank(std::string_view rankText);
 

@@ -59,7 +59,10 @@ Form1::Form1(const game::Platform& platform, QWidget* parent)
     rules_.emplace(controls(), game::Platform{platform.random, platform.clock, platform.cues,
                                               platform.pump, pauser_, platform.programDirectory});
     wire();
-    accessibility::attach(*this);
+    accessibility::WindowSpeech& speech = accessibility::attach(*this);
+    announcer_.emplace(controls(),
+                       [&speech](const std::string& text) { speech.announce(toQString(text)); });
+    rules_->observe(&*announcer_);
     rules_->Form_Load();
 }
 

@@ -6,6 +6,7 @@
 // bound to its controls, and each click wired to the rule the table names for it.
 #pragma once
 
+#include "game/announcer.h"
 #include "game/double_up.h"
 #include "game/window_design.h"
 #include "ui/picture_book.h"
@@ -57,6 +58,8 @@ class Form1 : public QWidget {
     PictureBook book_;
     std::unique_ptr<QStyle> buttonStyle_;
     PauseUntilClosed pauser_;
+    // Tells a screen reader what the rules do; declared first, so it outlives them.
+    std::optional<game::Announcer> announcer_;
     std::optional<game::DoubleUp> rules_;
 };
 

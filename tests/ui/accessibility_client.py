@@ -8,9 +8,11 @@
 Checks the tree at the start, after "Play" (pressed through its accessible action) and after a
 pick of the first card (through the card's accessible action): every control in sight has a
 meaningful name, the values say what they are, the face-down cards tell nothing of their rank or
-suit anywhere, the four cards can be pressed, and changes arrive as events. Then plays on with the
-keyboard through the X server (xdotool): Enter, a digit, a key during a pause, which a screen
-reader's key listener must hear, and Ctrl+Q, which closes the game.
+suit anywhere, the four cards can be pressed, and changes arrive as events, every one from an
+object of the tree. What happens is announced as a screen reader speaks it: a notification shown,
+after Play, each pick, each new deal and the collect. Then plays on with the keyboard through the
+X server (xdotool): Enter, a digit, a key during a pause, which a screen reader's key listener
+must hear, "Забрать", and Ctrl+Q, which closes the game.
 
 Usage: accessibility_client.py WINDOW_ID
 """
@@ -35,6 +37,7 @@ TIMEOUT = 15
 # Picks until one loses: a lost pick leaves the cards face up, the one moment a client can read
 # them while the game pauses without answering. Each pick loses with a chance of 78 in 169.
 MAX_PICKS = 16
+LISTENER = None  # the one Listener, whose announcements a failed wait shows
 
 
 def fail(message):
@@ -43,19 +46,35 @@ def fail(message):
 
 
 class Listener:
-    """Collects name and state changes with the name their object has when they arrive."""
+    """Collects name and state changes with the name their object has when they arrive, and the
+    announcements: notifications shown, which a screen reader speaks at once."""
 
     def __init__(self):
         self.events = []
+        self.announced = []
+        self.strays = []
         pyatspi.Registry.registerEventListener(
             self.on_event, "object:property-change:accessible-name", "object:state-changed")
 
     def on_event(self, event):
         try:
             name = event.source.name if event.source else ""
+            role = event.source.getRole() if event.source else pyatspi.ROLE_INVALID
         except GLib.Error:
-            name = ""
+            name, role = "", None
+        if role == pyatspi.ROLE_INVALID:
+            self.strays.append(event.type)
+        if (role == pyatspi.ROLE_NOTIFICATION and event.type == "object:state-changed:showing"
+                and event.detail1):
+            self.announced.append(name)
         self.events.append((event.type, name, event.detail1, event.source))
+
+    def announcement(self, pattern):
+        """The first announcement that matches `pattern` whole, taken off the list."""
+        for i, text in enumerate(self.announced):
+            if re.fullmatch(pattern, text):
+                return self.announced.pop(i)
+        return None
 
     def names(self):
         return [name for kind, name, _, _ in self.events
@@ -86,7 +105,7 @@ def wait_for(what, found):
         if result:
             return result
         time.sleep(0.05)
-    fail("timed out waiting for " + what)
+    fail("timed out waiting for " + what + ("; announced: %s" % LISTENER.announced))
 
 
 def game_frame():
@@ -143,8 +162,9 @@ def by_name(objects):
 
 
 def named(objects, prefix):
-    """The one object in sight whose name starts with `prefix: `."""
-    found = [o for o in objects if o["showing"] and o["name"].startswith(prefix + ": ")]
+    """The one object in sight whose name starts with `prefix: `, announcements aside."""
+    found = [o for o in objects if o["showing"] and o["role"] != "notification"
+             and o["name"].startswith(prefix + ": ")]
     if len(found) != 1:
         fail("expected one object named '%s: ...', found %s" % (prefix, [o["name"] for o in found]))
     return found[0]
@@ -166,10 +186,16 @@ def check_tree(frame, objects, face_up):
             continue
         if not o["name"].strip():
             fail("an unnamed %s in sight" % o["role"])
+        if o["extents"] is None and o["role"] == "notification":
+            continue  # an announcement has no place on the screen
         x, y, w, h = o["extents"]
         if not (fx <= x and fy <= y and x + w <= fx + fw and y + h <= fy + fh):
             fail("%s lies outside the window: %s" % (o["name"], o["extents"]))
     for o in objects:
+        if o["role"] == "notification":
+            # Read apart from the cards it names, as the table changes; the announcements are
+            # checked whole as they arrive, each naming only the card just dealt or picked.
+            continue
         said = [o["name"], o["description"], o["text"]] + [a for a, _ in o["actions"]]
         for text in said:
             if text.strip() in RANK_TEXTS:
@@ -214,6 +240,8 @@ def main():
     # The game answers nothing while a pick pauses; wait longer than its longest pause.
     Atspi.set_timeout(10000, 15000)
     listener = Listener()
+    global LISTENER
+    LISTENER = listener
     frame = wait_for("the game's window on the accessibility bus", game_frame)
 
     # At the start.
@@ -237,9 +265,10 @@ def main():
     if DEALER + ": " + FACE_DOWN in pressable:
         fail("the dealer's card can be pressed")
     # Eight controls of the window and nine of the table in sight; the pick marker is parked out
-    # of sight, and the decorations, templates and the cards' own parts are not in the tree.
-    if len(start) != 18 or len([o for o in start if o["showing"]]) != 17:
-        fail("expected 17 objects in sight of 18: %s" % [(o["name"], o["showing"]) for o in start])
+    # of sight, nothing is announced yet, and the decorations, templates and the cards' own
+    # parts are not in the tree.
+    if len(start) != 19 or len([o for o in start if o["showing"]]) != 17:
+        fail("expected 17 objects in sight of 19: %s" % [(o["name"], o["showing"]) for o in start])
     print("start: %d objects in sight, all named" % len([o for o in start if o["showing"]]))
 
     # "Play", through its accessible action.
@@ -255,6 +284,8 @@ def main():
     wait_for("the credit and the dealer's card announced", lambda: {
         "Кредит: 97", dealt[0]["name"]} <= set(listener.names()))
     print("after Play: " + dealt[0]["name"])
+    print("announced: " + wait_for("the deal announced", lambda: listener.announcement(
+        re.escape(dealt[0]["name"]) + r"\. Выигрыш: \d+\. Кредит: 97")))
 
     # Picks through the cards' accessible actions, the first card first, until one loses. The
     # ranks a client reads tell the outcome: a pick that wins or ties is followed by the next deal.
@@ -263,6 +294,10 @@ def main():
 
     def settled(card):
         objects = snapshot(frame)
+        # The same twice over: not read half before and half after the game changed.
+        if [(o["name"], o["showing"]) for o in objects] != [
+                (o["name"], o["showing"]) for o in snapshot(frame)]:
+            return None
         cards = [named(objects, c)["name"] for c in PLAYER_CARDS]
         if all(n.endswith(FACE_DOWN) for n in cards):
             return ("dealt again", objects)
@@ -284,8 +319,12 @@ def main():
         outcome, objects = wait_for("the table after the pick", lambda: settled(card))
         check_tree(frame, objects, face_up_names(objects))
         print("pick of %s: %s" % (card, outcome))
+        print("announced: " + wait_for("the pick announced", lambda: listener.announcement(
+            re.escape(card) + ": " + CARD + r"\. (Победа|Проигрыш|Ничья)\. Выигрыш: \d+")))
         if outcome == "lost":
             break
+        print("announced: " + wait_for("the next deal announced", lambda: listener.announcement(
+            r"Новая раздача\. Шаг: \d+\. " + DEALER + ": " + CARD + r"(\. Кредит: \d+)?")))
     else:
         fail("no pick lost in %d" % MAX_PICKS)
     marker = "Выбрана " + card[0].lower() + card[1:]
@@ -346,6 +385,18 @@ def main():
             break
     else:
         fail("no pick won or tied in %d" % MAX_PICKS)
+
+    # "Забрать" by the keyboard once the next deal is in: Tab moves the focus to it from "Play".
+    wait_for("the next deal announced", lambda: listener.announcement(
+        r"Новая раздача\. .*"))
+    xdotool("key", "Tab", "Return")
+    collected = wait_for("the collect announced", lambda: listener.announcement(r"Кредит: \d+"))
+    if collected != named(snapshot(frame), "Кредит")["name"]:
+        fail("announced %r, but the window says %r" % (
+            collected, named(snapshot(frame), "Кредит")["name"]))
+    print("announced: " + collected)
+    if listener.strays:
+        fail("events from objects outside the tree: %s" % sorted(set(listener.strays)))
     xdotool("key", "ctrl+q")
     print("PASS: the tree at start, after Play and after a pick; presses and keys")
 

@@ -4,6 +4,7 @@
 
 #include "ui/accessibility/card_slot.h"
 
+#include "game/spoken_names.h"
 #include "ui/accessibility/posted_press.h"
 #include "ui/image_widget.h"
 #include "ui/label_widget.h"
@@ -27,7 +28,8 @@ CardSlot::CardSlot(QWidget& window, int slot, QObject* parent)
     : QObject(parent), row_(game::design::control(game::design::slotName("Short", slot))),
       back_(slotWidget<ImageWidget>(window, "Short", slot)),
       rank_(slotWidget<LabelWidget>(window, "NumCard", slot)),
-      face_(slotWidget<ImageWidget>(window, "Card", slot)) {
+      face_(slotWidget<ImageWidget>(window, "Card", slot)), announcedName_(name()),
+      announcedFaceUp_(faceUp()) {
     back_.installEventFilter(this);
 }
 
@@ -41,17 +43,8 @@ bool CardSlot::faceUp() const {
 }
 
 QString CardSlot::name() const {
-    QString seen = toQString(game::design::kFaceDown);
-    if (faceUp()) {
-        const QString rankText = rank_.text();
-        const std::string_view rank = game::design::spokenRank(rankText.toStdString());
-        const std::string_view suit = game::design::spokenSuit(face_.picture());
-        seen = rank.empty() ? rankText : toQString(rank);
-        if (!suit.empty()) {
-            seen += QLatin1Char(' ') + toQString(suit);
-        }
-    }
-    return toQString(row_.spoken) + QStringLiteral(": ") + seen;
+    return toQString(
+        game::design::cardName(row_, faceUp(), rank_.text().toStdString(), face_.picture()));
 }
 
 bool CardSlot::press() const {
@@ -66,18 +59,30 @@ bool CardSlot::press() const {
 }
 
 bool CardSlot::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &back_ &&
+    if (watched == &back_ && !announcing_ &&
         (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)) {
-        QAccessibleEvent named(this, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&named);
-        if (pickable()) {
-            QAccessible::State changed;
-            changed.disabled = true;
-            QAccessibleStateChangeEvent turned(this, changed);
-            QAccessible::updateAccessibility(&turned);
-        }
+        // After the rule that turned the card is done: at the next pass of the event loop,
+        // which the rules' own pumps and pauses run too.
+        announcing_ = true;
+        QMetaObject::invokeMethod(this, &CardSlot::announceChanges, Qt::QueuedConnection);
     }
     return false;
+}
+
+void CardSlot::announceChanges() {
+    announcing_ = false;
+    if (const QString now = name(); now != announcedName_) {
+        announcedName_ = now;
+        QAccessibleEvent named(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&named);
+    }
+    if (pickable() && faceUp() != announcedFaceUp_) {
+        announcedFaceUp_ = faceUp();
+        QAccessible::State changed;
+        changed.disabled = true;
+        QAccessibleStateChangeEvent turned(this, changed);
+        QAccessible::updateAccessibility(&turned);
+    }
 }
 
 CardSlotAccessible::CardSlotAccessible(CardSlot* slot) : QAccessibleObject(slot) {}

@@ -44,10 +44,18 @@ class CardSlot : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Raises the name and state changes since the last call, once each. A deal shows and hides
+    // the backs and changes the cards beneath them in one go; called when that is done, this
+    // tells a screen reader of the slot as it ends up, not of every step on the way.
+    void announceChanges();
+
     const game::design::Control& row_;
     ImageWidget& back_;
     LabelWidget& rank_;
     ImageWidget& face_;
+    QString announcedName_;
+    bool announcedFaceUp_ = false;
+    bool announcing_ = false;
 };
 
 class CardSlotAccessible : public QAccessibleObject, public QAccessibleActionInterface {

@@ -4,6 +4,7 @@
 
 #include "ui/accessibility/control_accessible.h"
 
+#include "game/spoken_names.h"
 #include "ui/accessibility/posted_press.h"
 #include "ui/accessibility/window_speech.h"
 #include "ui/qt_text.h"
@@ -21,6 +22,10 @@ using game::design::Speech;
 } // namespace
 
 ControlAccessible::ControlAccessible(QWidget* widget) : QAccessibleWidget(widget) {}
+
+bool ControlAccessible::isValid() const {
+    return QAccessibleWidget::isValid() && speech() != Speech::Unseen;
+}
 
 const game::design::Control* ControlAccessible::row() const {
     const std::string name = widget()->objectName().toStdString();
@@ -91,7 +96,7 @@ QString ControlAccessible::text(QAccessible::Text t) const {
     case Speech::Caption:
         return caption;
     case Speech::Value:
-        return toQString(control.spoken) + QStringLiteral(": ") + caption;
+        return toQString(game::design::valueName(control, caption.toStdString()));
     case Speech::Named:
         return toQString(control.spoken);
     case Speech::Marker:

@@ -18,6 +18,10 @@ class ControlAccessible : public QAccessibleWidget {
   public:
     explicit ControlAccessible(QWidget* widget);
 
+    // An Unseen widget is no accessible object at all: Qt's accessibility bridge sends no event
+    // for it (its shows, hides and text changes), which a screen reader could not place.
+    bool isValid() const override;
+
     QAccessible::Role role() const override;
     QString text(QAccessible::Text t) const override;
     QAccessible::State state() const override;

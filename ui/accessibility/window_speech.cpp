@@ -5,6 +5,7 @@
 #include "ui/accessibility/window_speech.h"
 
 #include "game/window_design.h"
+#include "ui/accessibility/announcement.h"
 #include "ui/accessibility/card_slot.h"
 #include "ui/accessibility/control_accessible.h"
 #include "ui/form1.h"
@@ -24,6 +25,9 @@ using game::design::Speech;
 QAccessibleInterface* interfaceFor(const QString&, QObject* object) {
     if (auto* slot = qobject_cast<CardSlot*>(object)) {
         return new CardSlotAccessible(slot);
+    }
+    if (auto* announcement = qobject_cast<Announcement*>(object)) {
+        return new AnnouncementAccessible(announcement);
     }
     if (object == nullptr || !object->isWidgetType()) {
         return nullptr;
@@ -48,6 +52,7 @@ WindowSpeech::WindowSpeech(QWidget& window) : QObject(&window), window_(window) 
     for (int slot = 1; slot <= 5; ++slot) {
         slots_.push_back(new CardSlot(window, slot, this));
     }
+    announcement_ = new Announcement(window);
     for (const Control& control : game::design::form1()) {
         if (control.speech == Speech::Marker) {
             marker_ = window.findChild<QWidget*>(toQString(control.name));
@@ -86,6 +91,9 @@ std::vector<QObject*> WindowSpeech::children(const QWidget& container) const {
         if (child != nullptr) {
             children.push_back(child);
         }
+    }
+    if (&container == &window_) {
+        children.push_back(announcement_);
     }
     return children;
 }
@@ -127,8 +135,12 @@ bool WindowSpeech::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-void attach(QWidget& window) {
-    new WindowSpeech(window);
+void WindowSpeech::announce(const QString& text) {
+    announcement_->say(text);
+}
+
+WindowSpeech& attach(QWidget& window) {
+    return *new WindowSpeech(window);
 }
 
 } // namespace ui::accessibility

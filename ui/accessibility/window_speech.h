@@ -15,14 +15,15 @@ class QWidget;
 
 namespace ui::accessibility {
 
+class Announcement;
 class CardSlot;
 
 // Makes Qt ask this module for the interfaces of the game window and its widgets. Call it before
 // the window makes its first widget: Qt keeps an interface once it has made one for a widget.
 void installFactory();
 
-// What attach() adds to a built window: its five card slots, and the watch on the pick marker
-// that announces it coming into sight, moving and going.
+// What attach() adds to a built window: its five card slots, its announcements, and the watch on
+// the pick marker that announces it coming into sight, moving and going.
 class WindowSpeech : public QObject {
     Q_OBJECT
   public:
@@ -32,12 +33,15 @@ class WindowSpeech : public QObject {
     static WindowSpeech* of(const QWidget& widget);
 
     // The accessible children of a container of the window, in reading order: top to bottom,
-    // then left to right, by their designed places.
+    // then left to right, by their designed places; the window's announcements come last.
     std::vector<QObject*> children(const QWidget& container) const;
 
     // "Выбрана карта 2" while the marker stands in sight beneath the second of the player's
     // cards; empty while it is parked out of sight.
     QString markerName() const;
+
+    // Tells a screen reader `text` at once, whatever has the focus.
+    void announce(const QString& text);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -45,11 +49,12 @@ class WindowSpeech : public QObject {
   private:
     QWidget& window_;
     std::vector<CardSlot*> slots_;
+    Announcement* announcement_ = nullptr;
     QWidget* marker_ = nullptr;
     QString markerAnnounced_;
 };
 
 // Gives the built window its accessible card slots and its announcements.
-void attach(QWidget& window);
+WindowSpeech& attach(QWidget& window);
 
 } // namespace ui::accessibility

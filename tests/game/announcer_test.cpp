@@ -1,0 +1,81 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// What a player who cannot see the table hears through a whole session: each thing the rules do
+// announced once, in order, with the table as it ends up.
+#include "game/announcer.h"
+#include "tests/game/fakes.h"
+
+namespace game::testing {
+namespace {
+
+TEST(Announcer, TellsEachDealPickAndCollectOnceInOrder) {
+    TestGame t;
+    Log heard;
+    Announcer announcer(t.table.controls(),
+                        [&heard](const std::string& text) { heard.push_back(text); });
+    t.game.observe(&announcer);
+    const auto pick = [&t](void (DoubleUp::*click)(), std::initializer_list<int> nextDeal) {
+        if (nextDeal.size() > 0) {
+            t.scriptCards(nextDeal);
+        }
+        (t.game.*click)();
+    };
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        Log announced;
+    } steps[] = {
+        {"Play, charged",
+         [&] {
+             t.play(20, {9, 3, 10, 4, 5});
+         },
+         {"Карта дилера: девятка пик. Выигрыш: 20. Кредит: 97"}},
+        {"a won pick and the next deal",
+         [&] {
+             pick(&DoubleUp::Short3_Click, {7, 7, 6, 8, 2});
+         },
+         {"Карта 2: десятка пик. Победа. Выигрыш: 40",
+          "Новая раздача. Шаг: 2. Карта дилера: семёрка пик"}},
+        {"a tie deals again for the same win",
+         [&] {
+             pick(&DoubleUp::Short2_Click, {14, 2, 2, 2, 2});
+         },
+         {"Карта 1: семёрка пик. Ничья. Выигрыш: 40",
+          "Новая раздача. Шаг: 3. Карта дилера: туз пик"}},
+        {"Play on a standing win is a step, not charged",
+         [&] {
+             pick(&DoubleUp::Command1_Click, {12, 11, 13, 3, 4});
+         },
+         {"Новая раздача. Шаг: 4. Карта дилера: дама пик"}},
+        {"a lost pick",
+         [&] { pick(&DoubleUp::Short2_Click, {}); },
+         {"Карта 1: валет пик. Проигрыш. Выигрыш: 0"}},
+        {"collecting nothing still tells the credit",
+         [&] { t.game.Command2_Click(); },
+         {"Кредит: 97"}},
+        {"a pick won on no win deals again at a charge",
+         [&] {
+             pick(&DoubleUp::Short3_Click, {10, 2, 2, 2, 2});
+         },
+         {"Карта 2: король пик. Победа. Выигрыш: 0",
+          "Новая раздача. Шаг: 2. Карта дилера: десятка пик. Кредит: 94"}},
+        {"Play, charged, after a loss",
+         [&] {
+             pick(&DoubleUp::Short2_Click, {});
+             t.play(7, {6, 2, 2, 2, 2});
+         },
+         {"Карта 1: двойка пик. Проигрыш. Выигрыш: 0",
+          "Карта дилера: шестёрка пик. Выигрыш: 7. Кредит: 91"}},
+        {"a collect", [&] { t.game.Command2_Click(); }, {"Кредит: 98"}},
+    };
+    for (const auto& step : steps) {
+        heard.clear();
+        step.act();
+        EXPECT_EQ(heard, step.announced) << step.what;
+    }
+}
+
+} // namespace
+} // namespace game::testing
