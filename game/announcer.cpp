@@ -47,25 +47,28 @@ std::string Announcer::value(const LabelControl& label, std::string_view name) c
     return design::valueName(design::control(name), label.caption());
 }
 
-std::string Announcer::card(int slot) const {
-    const int index = slot - 1;
-    return design::cardName(design::control(design::slotName("Short", slot)), true,
-                            c_.NumCard[index]->caption(), c_.Card[index]->picture());
+std::string Announcer::dealerCard() const {
+    return design::cardName(design::control("Short1"), true, c_.NumCard[0]->caption(),
+                            c_.Card[0]->picture());
 }
 
 void Announcer::dealt(bool charged, bool chainStep) {
     const std::string credit = charged ? value(c_.LabelCredit, "LabelCredit") : std::string();
+    const std::string win = value(c_.LabelTotalWin, "LabelTotalWin");
     if (chainStep) {
-        say_(sentences(
-            {std::string(design::kDealtAgain), value(c_.LabelStep, "LabelStep"), card(1), credit}));
+        say_(sentences({std::string(design::kDealtAgain), value(c_.LabelStep, "LabelStep"), win,
+                        dealerCard(), credit}));
     } else {
-        say_(sentences({card(1), value(c_.LabelTotalWin, "LabelTotalWin"), credit}));
+        say_(sentences({dealerCard(), win, credit}));
     }
 }
 
 void Announcer::picked(int slot, Outcome outcome) {
-    say_(sentences(
-        {card(slot), std::string(outcomeWord(outcome)), value(c_.LabelTotalWin, "LabelTotalWin")}));
+    const int index = slot - 1;
+    const std::string card =
+        design::spokenCard(c_.NumCard[index]->caption(), c_.Card[index]->picture());
+    say_(sentences({std::string(outcomeWord(outcome)) + ": " + card,
+                    value(c_.LabelTotalWin, "LabelTotalWin")}));
 }
 
 void Announcer::collected(double) {

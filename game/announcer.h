@@ -20,16 +20,19 @@ class Announcer : public TableObserver {
     Announcer(Controls controls, std::function<void(const std::string&)> say);
 
     // "Карта дилера: дама червей. Выигрыш: 40. Кредит: 97", or, for the next deal of a chain,
-    // "Новая раздача. Шаг: 2. Карта дилера: пятёрка бубён". The credit is said when charged.
+    // "Новая раздача. Шаг: 2. Выигрыш: 80. Карта дилера: пятёрка бубён". The credit is said
+    // when charged.
     void dealt(bool charged, bool chainStep) override;
-    // "Карта 2: туз пик. Победа. Выигрыш: 80".
+    // "Победа: туз пик. Выигрыш: 80": the outcome first, for a screen reader speaks each
+    // announcement over the one before, and the next deal follows a won pick in a few seconds.
+    // The next deal says the win again.
     void picked(int slot, Outcome outcome) override;
     // "Кредит: 140".
     void collected(double win) override;
 
   private:
     std::string value(const LabelControl& label, std::string_view name) const;
-    std::string card(int slot) const;
+    std::string dealerCard() const;
 
     Controls c_;
     std::function<void(const std::string&)> say_;

@@ -320,11 +320,12 @@ def main():
         check_tree(frame, objects, face_up_names(objects))
         print("pick of %s: %s" % (card, outcome))
         print("announced: " + wait_for("the pick announced", lambda: listener.announcement(
-            re.escape(card) + ": " + CARD + r"\. (Победа|Проигрыш|Ничья)\. Выигрыш: \d+")))
+            r"(Победа|Проигрыш|Ничья): " + CARD + r"\. Выигрыш: \d+")))
         if outcome == "lost":
             break
         print("announced: " + wait_for("the next deal announced", lambda: listener.announcement(
-            r"Новая раздача\. Шаг: \d+\. " + DEALER + ": " + CARD + r"(\. Кредит: \d+)?")))
+            r"Новая раздача\. Шаг: \d+\. Выигрыш: \d+\. " + DEALER + ": " + CARD
+            + r"(\. Кредит: \d+)?")))
     else:
         fail("no pick lost in %d" % MAX_PICKS)
     marker = "Выбрана " + card[0].lower() + card[1:]
