@@ -42,6 +42,9 @@ test_packages=(
     # accessibility: Qt's platform API to switch it on in the offscreen window tests, and a
     # private accessibility bus with a real client for the end-to-end run
     qt6-base-private-dev at-spi2-core dbus python3-pyatspi
+    # the real screen reader, Orca, speaking through speech-dispatcher into a file, for the
+    # end-to-end run that records what it says
+    orca speech-dispatcher
     # building the Debian package (dpkg-shlibdeps) and checking it and its desktop files
     dpkg-dev lintian desktop-file-utils appstream file
 )

@@ -1,0 +1,390 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vantrello developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The real screen reader on the real program: Orca, with its default settings (desktop layout,
+# key echo on) in Russian, reads the game while it is played with the keyboard, and what Orca
+# speaks is recorded, step by step, as a transcript of "key -> spoken text" lines, printed on
+# standard output and checked against the table below.
+#
+# Starts a private session bus and the AT-SPI bus launcher (as accessibility_end_to_end.sh does),
+# a speech-dispatcher whose only output module writes each text it is given to a file instead of
+# speaking it (orca_speech_capture.conf), Orca, and the game. Plays "Play" and a pick of card 2
+# until a pick is followed by a new deal, presses Shift in the pause before that deal (Orca must
+# hear it at once), moves to "Забрать" with Tab and collects with Enter, and closes the game with
+# Ctrl+Q, which must end it with status 0 having written nothing on stderr. Stops everything it
+# started. Each step waits for Orca's speech, and for what the game did, on conditions with
+# deadlines; what the game did is seen through the accessibility bus by a small event recorder,
+# as Orca sees it.
+# Usage: orca_end_to_end.sh PATH_TO_VANTRELLO
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+game=$(realpath "$1")
+if [ -z "${DISPLAY:-}" ]; then
+    exec "$here/../../scripts/with-display.sh" "$0" "$@"
+fi
+# shellcheck source=tests/ui/game_window.sh
+. "$here/game_window.sh"
+
+# ---- What Orca must say ------------------------------------------------------------------------
+# One row per expectation: a step of the session and a word (or words) the speech of every
+# transcript line of that step must contain, in any case. A step waits up to $speech_wait
+# seconds for its words before the session goes on. Orca cuts short what it is saying at each key
+# and each new announcement; a text cut within some 15 ms, before speech-dispatcher handed it to
+# the module, is not in the transcript, as a listener would not have heard it. The steps:
+#   orca     Orca has started (no key)
+#   window   the game's window has come up and is active, the focus on "Play" (no key)
+#   play     Enter on "Play": the dealer's card is dealt and a win put up
+#   pick     the card's digit: it is turned, and 0.3 s later the outcome is shown
+#   pause    Shift, in the 2.5 s pause after a won or tied pick
+#   deal     (no key) the next deal, after that pause
+#   tab      Tab: the focus moves to "Забрать"
+#   collect  Enter on "Забрать": the win goes onto the credit
+#   close    Ctrl+Q
+expectations=$(
+    cat <<'EOF'
+window   Vantrello       # the window title, when Orca takes the window as active
+window   Play            # the focused button
+play     return          # Orca echoes each key; "return" is not translated
+play     Карта дилера    # «уведомление Карта дилера: …»: the game's announcement
+pick     Карта 2         # the announcement of the outcome
+pause    shift           # "левый shift": Orca hears the key while the game pauses
+deal     Новая раздача
+tab      табуляция       # the key echo, translated
+tab      Забрать         # the newly focused button
+collect  return
+collect  Кредит
+close    control         # "левый control"; the Q with Ctrl is not echoed
+EOF
+)
+readonly card=2        # the card every pick takes
+readonly max_rounds=12 # a pick is followed by a new deal with a chance of 7 in 13
+readonly speech_wait=5 # seconds a step waits for its speech
+readonly game_wait=10  # seconds a step waits for the game's answer to reach Orca
+
+# Orca refuses to start while another Orca of this user runs, and `orca --replace` would kill
+# that one, which may be the user's own screen reader.
+if pgrep -u "$(id -u)" -x orca >/dev/null; then
+    echo "SKIP: another Orca of this user is running" >&2
+    exit 77
+fi
+
+work=$(mktemp -d)
+chmod 700 "$work"
+spoken=$work/spoken.txt # each text speech-dispatcher was given, one a line
+events=$work/events.log # the game's name and focus changes, one a line
+touch "$spoken" "$events"
+
+fail() {
+    echo "FAIL: $*" >&2
+    print_transcript >&2
+    for log in "$work"/*.log; do
+        echo "--- $(basename "$log"):" >&2
+        cat "$log" >&2
+    done
+    exit 1
+}
+
+# ---- The transcript ---------------------------------------------------------------------------
+# Per step: its name, its key, and where the speech file and the event file stood when it began.
+# A step's speech is what arrived until the next step began.
+steps=() keys=() speech_marks=() event_marks=()
+size() { stat -c %s "$1"; }
+begin() {
+    steps+=("$1")
+    keys+=("$2")
+    speech_marks+=("$(size "$spoken")")
+    event_marks+=("$(size "$events")")
+}
+# The speech of step $1 (by index): its texts, joined by " | ".
+speech_of() {
+    local from=${speech_marks[$1]} to
+    to=${speech_marks[$(($1 + 1))]:-$(size "$spoken")}
+    tail -c +$((from + 1)) "$spoken" | head -c $((to - from)) |
+        awk 'NR > 1 { printf " | " } { sub(/ +$/, ""); printf "%s", $0 }'
+}
+current() { echo $((${#steps[@]} - 1)); }
+print_transcript() {
+    local i
+    for i in "${!steps[@]}"; do
+        printf '%-8s %-7s -> %s\n' "${steps[$i]}" "${keys[$i]:--}" "$(speech_of "$i")"
+    done
+}
+# contains TEXT WORD: whether TEXT contains WORD, in any case.
+contains() { printf '%s' "$1" | LC_ALL=C.UTF-8 grep -qiF -- "$2"; }
+said() { contains "$(speech_of "$(current)")" "$1"; }
+said_anything() { [ -n "$(speech_of "$(current)")" ]; }
+# The words the table expects of step $1 (by name), one a line.
+expected_words() {
+    local step word
+    while read -r step word; do
+        word=${word%%#*}
+        word=${word%"${word##*[! ]}"}
+        if [ "$step" = "$1" ] && [ -n "$word" ]; then
+            echo "$word"
+        fi
+    done <<<"$expectations"
+}
+# Waits for the speech of the current step: every word the table expects, and, after a key,
+# anything at all (Orca echoes every key).
+await_speech() {
+    local word
+    [ -z "${keys[$(current)]}" ] || wait_until "$speech_wait" said_anything || true
+    while read -r word; do
+        [ -z "$word" ] || wait_until "$speech_wait" said "$word" || true
+    done <<<"$(expected_words "${steps[$(current)]}")"
+}
+# press STEP KEY: presses KEY (as xdotool names it) as a new step.
+press() {
+    begin "$1" "$2"
+    xdotool key --clearmodifiers "$2"
+}
+
+started=()
+# The processes started here and all their descendants, by process id.
+descendants() {
+    local pid children
+    for pid in "$@"; do
+        echo "$pid"
+        mapfile -t children < <(pgrep -P "$pid" || true)
+        descendants "${children[@]}"
+    done
+}
+# Whether the processes have ended, a zombie counted as ended: the accessibility bus, its launcher
+# stopped with it, waits as a zombie for whoever inherits it to reap it, which can take seconds.
+all_ended() {
+    local pid
+    for pid in "$@"; do
+        ended "$pid" || [[ $(ps -o stat= -p "$pid") == Z* ]] || return 1
+    done
+}
+# stop PID...: ends the processes and their descendants, forcibly after 5 s.
+stop() {
+    local pids
+    mapfile -t pids < <(descendants "$@")
+    kill "${pids[@]}" 2>/dev/null || true
+    wait_until 5 all_ended "${pids[@]}" || kill -9 "${pids[@]}" 2>/dev/null || true
+}
+# Orca is killed outright: on SIGTERM it takes some 4 s to end (its braille shutdown tries to
+# reach a braille server), and nothing it would save is kept. Waited for here, so that the shell
+# does not report it killed.
+orca=""
+stop_all() {
+    local pids
+    if [ -n "$orca" ]; then
+        mapfile -t pids < <(descendants "$orca")
+        kill -9 "${pids[@]}" 2>/dev/null || true
+        wait "$orca" 2>/dev/null || true
+    fi
+    stop "${started[@]}"
+    rm -rf "$work"
+}
+trap stop_all EXIT
+# or_ended PID COMMAND...: whether COMMAND succeeds or process PID has ended, which ends a wait.
+or_ended() {
+    local pid=$1
+    shift
+    "$@" || ended "$pid"
+}
+
+# Only the private buses, and settings of its own, are visible to what runs here: nothing of the
+# user's is read or written.
+unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS SPEECHD_ADDRESS
+export XDG_RUNTIME_DIR="$work" HOME="$work/home" XDG_CONFIG_HOME="$work/config"
+export XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache" GSETTINGS_BACKEND=memory
+mkdir -p "$HOME" "$XDG_CONFIG_HOME/speech-dispatcher" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
+
+# A private session bus; it reports its address once it listens.
+dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$work/address" 2>"$work/bus.log" &
+started+=($!)
+wait_until 30 test -s "$work/address" || fail "the session bus did not start"
+DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/address")
+export DBUS_SESSION_BUS_ADDRESS
+
+# The AT-SPI bus launcher: it owns org.a11y.Bus on the session bus and starts the accessibility
+# bus, on which the registry is started when first asked for.
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/launcher.log" 2>&1 &
+started+=($!)
+
+# Accessibility switched on as a screen reader switches it on, once the launcher owns its name
+# (asked before, the session bus would start a launcher of its own).
+launcher_owns_its_name() {
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true'
+}
+wait_until 30 launcher_owns_its_name || fail "the AT-SPI bus launcher did not take its name"
+dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+    org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled \
+    variant:boolean:true >/dev/null || fail "accessibility could not be switched on"
+
+# speech-dispatcher with the capturing module only, on its default socket in $XDG_RUNTIME_DIR,
+# where Orca looks for it. The module opens no sound device of its own but speech-dispatcher
+# makes it open one: ALSA's null device. No autospawn: were this one gone, Orca's client would
+# start another, outside what is stopped here.
+cat >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<EOF
+AddModule "capture" "sd_generic" "$here/orca_speech_capture.conf"
+DefaultModule "capture"
+AudioOutputMethod "alsa"
+AudioALSADevice "null"
+DisableAutoSpawn
+EOF
+VANTRELLO_SPOKEN=$spoken speech-dispatcher --run-single --timeout 0 \
+    --config-dir "$XDG_CONFIG_HOME/speech-dispatcher" --log-dir "$work" >"$work/speechd.log" 2>&1 &
+started+=($!)
+socket=$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock
+wait_until 30 or_ended $! test -S "$socket" || true
+test -S "$socket" || fail "speech-dispatcher did not start"
+
+# ---- What the game did ---------------------------------------------------------------------
+# The recorder writes each name change ("name Карта 2: дама червей") and each focus gained
+# ("focus Забрать") by any application on the accessibility bus, at once. Orca's own debug log
+# tells the same, but writing it (Orca logs everything once it logs at all) slows Orca's answer to
+# each key beyond the 100 ms Qt waits for it under load, and Qt then warns on the game's stderr.
+/usr/bin/python3 - "$events" <<'EOF' >"$work/recorder.log" 2>&1 &
+import sys
+
+import pyatspi
+
+out = open(sys.argv[1], "a", buffering=1, encoding="utf-8")
+
+
+def on_event(event):
+    # The library has already taken a new name into its copy of the object, so this asks
+    # nothing of the game.
+    kind = "name" if event.type == "object:property-change:accessible-name" else "focus"
+    if kind == "name" or event.detail1:
+        try:
+            out.write("%s %s\n" % (kind, event.source.name))
+        except Exception:  # gone meanwhile
+            out.write("%s ?\n" % kind)
+
+
+pyatspi.Registry.registerEventListener(
+    on_event, "object:property-change:accessible-name", "object:state-changed:focused")
+out.write("ready\n")
+pyatspi.Registry.start()
+EOF
+started+=($!)
+wait_until 30 grep -q '^ready$' "$events" || fail "the event recorder did not start"
+
+# events_since STEP KIND: the KIND ("name" or "focus") events since step STEP (by index) began.
+events_since() {
+    tail -c +$((${event_marks[$1]} + 1)) "$events" | sed -n "s/^$2 //p"
+}
+names_since() { events_since "$1" name; }
+told() { names_since "$(current)" | grep -qE "$1"; }
+focus_told() { events_since "$(current)" focus | grep -qxF "$1"; }
+# The outcome of a pick is shown when another card is turned.
+outcome_shown() { told "^Карта [1-4]: " && names_since "$(current)" | grep -E '^Карта [1-4]: ' |
+    grep -v "^Карта $card: " | grep -qv ': закрыта$'; }
+readonly ranks=(двойка тройка четвёрка пятёрка шестёрка семёрка восьмёрка девятка десятка
+    валет дама король туз)
+# rank NAME: the place in $ranks of the card that NAME ("Карта 2: дама червей") tells.
+rank() {
+    local word=${1#*: } i
+    word=${word%% *}
+    for i in "${!ranks[@]}"; do
+        [ "${ranks[$i]}" != "$word" ] || { echo "$i"; return 0; }
+    done
+    return 1
+}
+
+# ---- Orca --------------------------------------------------------------------------------------
+# Default settings in a private directory; in Russian: Python's gettext follows LANGUAGE, which
+# glibc honours in the C.UTF-8 locale (so no Russian locale need be generated; with a locale
+# that is not, Orca's own texts are Russian but the role names, from the AT-SPI library, English).
+begin orca ""
+LC_ALL=C.UTF-8 LANGUAGE=ru orca --user-prefs "$work/orca" >"$work/orca.log" 2>&1 &
+orca=$!
+started+=("$orca")
+wait_until 30 or_ended "$orca" said_anything || true
+said_anything || fail "Orca said nothing on starting"
+await_speech
+
+# ---- The game ----------------------------------------------------------------------------------
+begin window ""
+"$game" >"$work/game-out.log" 2>"$work/game.log" &
+pid=$!
+started+=("$pid")
+window=$(game_window "$pid")
+[ -n "$window" ] || fail "the game window did not appear"
+title=$(xdotool getwindowname "$window")
+# With no window manager, the window is given the keyboard focus directly; Qt then takes it as
+# active and tells so, and Orca speaks the window and its focused button.
+xdotool windowfocus --sync "$window"
+wait_until "$game_wait" said "$title" || fail "Orca did not speak the window title"
+await_speech
+
+# Rounds of "Play" and a pick until a pick is followed by a new deal.
+for ((round = 1; ; round++)); do
+    [ "$round" -le "$max_rounds" ] || fail "no pick of $max_rounds was followed by a new deal"
+    # A deal closes the player's cards that were open, or turns the dealer's card up.
+    press play Return
+    wait_until "$game_wait" told '^Карта (дилера: |[1-4]: закрыта$)' ||
+        fail "no deal was seen after Play"
+    await_speech
+
+    press pick "$card"
+    wait_until "$game_wait" outcome_shown || fail "no outcome of a pick was seen"
+    await_speech
+    # The dealer's card as last named (a deal of the same card again renames nothing).
+    dealer=$(names_since 0 | grep '^Карта дилера: ' | grep -v ': закрыта$' | tail -n 1)
+    picked=$(names_since "$(current)" | grep "^Карта $card: " | grep -v ': закрыта$' | tail -n 1)
+    dealer_rank=$(rank "$dealer") || fail "no rank in the dealer's card: '$dealer'"
+    picked_rank=$(rank "$picked") || fail "no rank in the picked card: '$picked'"
+    # A lower card loses, and the game waits for the next "Play"; a higher or equal one is
+    # followed by a new deal after a pause.
+    [ "$picked_rank" -ge "$dealer_rank" ] || continue
+
+    press pause shift
+    await_speech
+    begin deal ""
+    if ! wait_until "$game_wait" told "^Карта $card: закрыта$"; then
+        names_since $(($(current) - 2)) | grep -q "^Карта $card: закрыта$" &&
+            fail "the new deal came before Shift was pressed: too late for the pause"
+        fail "no new deal was seen after a won or tied pick"
+    fi
+    await_speech
+    break
+done
+
+press tab Tab
+wait_until "$game_wait" focus_told Забрать || fail "the focus was not seen moving to Забрать"
+await_speech
+
+press collect Return
+await_speech
+
+# Ctrl is held until Orca has echoed it, as a person's hand holds it: pressed with Q at once, its
+# echo is cut by Q (Orca interrupts its speech at each key) before speech-dispatcher passes it on.
+begin close ctrl+q
+xdotool keydown Control_L
+wait_until "$speech_wait" said_anything || true
+xdotool key q
+xdotool keyup Control_L
+wait_until "$game_wait" ended "$pid" || fail "the game did not exit on Ctrl+Q"
+await_speech
+status=0
+wait "$pid" || status=$?
+
+print_transcript
+
+# ---- Checks ------------------------------------------------------------------------------------
+missing=()
+for i in "${!steps[@]}"; do
+    while read -r word; do
+        [ -z "$word" ] || contains "$(speech_of "$i")" "$word" ||
+            missing+=("${steps[$i]} (${keys[$i]:--}): no '$word'")
+    done <<<"$(expected_words "${steps[$i]}")"
+done
+[ ${#missing[@]} -eq 0 ] || fail "speech missing: $(printf '%s; ' "${missing[@]}")"
+[ "$status" -eq 0 ] || fail "the game exited with status $status"
+if [ -s "$work/game.log" ]; then
+    # Qt hands each key to the screen reader first and waits 100 ms for its answer; a slower
+    # answer (an overloaded machine) makes Qt warn, and the key is delivered anyway.
+    grep -qv '^QSpiApplication::keyEventError ' "$work/game.log" ||
+        fail "the game wrote on stderr: Qt's warning that Orca answered a key too late (load?)"
+    fail "the game wrote on stderr"
+fi
+echo "PASS: Orca read the game played by keyboard, and the game closed by Ctrl+Q"
