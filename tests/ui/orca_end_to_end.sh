@@ -29,10 +29,12 @@ fi
 
 # ---- What Orca must say ------------------------------------------------------------------------
 # One row per expectation: a step of the session and a word (or words) the speech of every
-# transcript line of that step must contain, in any case. A step waits up to $speech_wait
-# seconds for its words before the session goes on. Orca cuts short what it is saying at each key
-# and each new announcement; a text cut within some 15 ms, before speech-dispatcher handed it to
-# the module, is not in the transcript, as a listener would not have heard it. The steps:
+# transcript line of that step must contain, in any case; checked once the session is over. Each
+# step lasts until what the game did is seen, Orca has echoed the key and has spoken each
+# announcement the game made and each newly focused control (or a deadline passed), whatever this
+# table says. Orca cuts short what it is saying at each key and each new announcement; a text cut
+# within some 15 ms, before speech-dispatcher handed it to the module, is not in the transcript,
+# as a listener would not have heard it. The steps:
 #   orca     Orca has started (no key)
 #   window   the game's window has come up and is active, the focus on "Play" (no key)
 #   play     Enter on "Play": the dealer's card is dealt and a win put up
@@ -48,7 +50,7 @@ window   Vantrello       # the window title, when Orca takes the window as activ
 window   Play            # the focused button
 play     return          # Orca echoes each key; "return" is not translated
 play     Карта дилера    # «уведомление Карта дилера: …»: the game's announcement
-pick     Карта 2         # the announcement of the outcome
+pick     уведомление     # the announcement of the outcome: «Победа: туз червей. …»
 pause    shift           # "левый shift": Orca hears the key while the game pauses
 deal     Новая раздача
 tab      табуляция       # the key echo, translated
@@ -60,8 +62,9 @@ EOF
 )
 readonly card=2        # the card every pick takes
 readonly max_rounds=12 # a pick is followed by a new deal with a chance of 7 in 13
-readonly speech_wait=5 # seconds a step waits for its speech
-readonly game_wait=10  # seconds a step waits for the game's answer to reach Orca
+readonly speech_wait=5000 # milliseconds a step waits for each part of its speech
+readonly pick_wait=1000   # the same after a pick: Shift must come within the 2.5 s pause
+readonly game_wait=10     # seconds a step waits for the game's answer
 
 # Orca refuses to start while another Orca of this user runs, and `orca --replace` would kill
 # that one, which may be the user's own screen reader.
@@ -126,14 +129,25 @@ expected_words() {
         fi
     done <<<"$expectations"
 }
-# Waits for the speech of the current step: every word the table expects, and, after a key,
-# anything at all (Orca echoes every key).
+# within MS COMMAND...: runs COMMAND every 50 ms until it succeeds; fails if it has not within
+# MS milliseconds (wait_until counts whole seconds).
+within() {
+    local deadline=$((${EPOCHREALTIME/./} / 1000 + $1))
+    shift
+    until "$@"; do
+        [ $((${EPOCHREALTIME/./} / 1000)) -lt "$deadline" ] || return 1
+        sleep 0.05
+    done
+}
+# await_speech [MS]: waits, up to MS milliseconds ($speech_wait) for each, until Orca has spoken
+# for the current step: after a key, anything at all (Orca echoes every key), and the text of each
+# announcement and the name of each control newly focused that the game made since it began.
 await_speech() {
-    local word
-    [ -z "${keys[$(current)]}" ] || wait_until "$speech_wait" said_anything || true
-    while read -r word; do
-        [ -z "$word" ] || wait_until "$speech_wait" said "$word" || true
-    done <<<"$(expected_words "${steps[$(current)]}")"
+    local limit=${1:-$speech_wait} text
+    [ -z "${keys[$(current)]}" ] || within "$limit" said_anything || true
+    while read -r text; do
+        [ -z "$text" ] || within "$limit" said "$text" || true
+    done <<<"$(events_since "$(current)" 'announce|focus')"
 }
 # press STEP KEY: presses KEY (as xdotool names it) as a new step.
 press() {
@@ -237,8 +251,9 @@ wait_until 30 or_ended $! test -S "$socket" || true
 test -S "$socket" || fail "speech-dispatcher did not start"
 
 # ---- What the game did ---------------------------------------------------------------------
-# The recorder writes each name change ("name Карта 2: дама червей") and each focus gained
-# ("focus Забрать") by any application on the accessibility bus, at once. Orca's own debug log
+# The recorder writes each name change ("name Карта 2: дама червей"), each announcement (a name
+# change of a notification: "announce Кредит: 113") and each focus gained ("focus Забрать") by
+# any application on the accessibility bus, at once. Orca's own debug log
 # tells the same, but writing it (Orca logs everything once it logs at all) slows Orca's answer to
 # each key beyond the 100 ms Qt waits for it under load, and Qt then warns on the game's stderr.
 /usr/bin/python3 - "$events" <<'EOF' >"$work/recorder.log" 2>&1 &
@@ -250,14 +265,17 @@ out = open(sys.argv[1], "a", buffering=1, encoding="utf-8")
 
 
 def on_event(event):
-    # The library has already taken a new name into its copy of the object, so this asks
-    # nothing of the game.
-    kind = "name" if event.type == "object:property-change:accessible-name" else "focus"
-    if kind == "name" or event.detail1:
-        try:
-            out.write("%s %s\n" % (kind, event.source.name))
-        except Exception:  # gone meanwhile
-            out.write("%s ?\n" % kind)
+    # The library has already taken a new name into its copy of the object.
+    try:
+        if event.type == "object:state-changed:focused":
+            if event.detail1:
+                out.write("focus %s\n" % event.source.name)
+        elif event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+            out.write("announce %s\n" % event.source.name)
+        else:
+            out.write("name %s\n" % event.source.name)
+    except Exception:  # gone meanwhile
+        out.write("gone\n")
 
 
 pyatspi.Registry.registerEventListener(
@@ -268,13 +286,15 @@ EOF
 started+=($!)
 wait_until 30 grep -q '^ready$' "$events" || fail "the event recorder did not start"
 
-# events_since STEP KIND: the KIND ("name" or "focus") events since step STEP (by index) began.
+# events_since STEP KINDS: the events of the KINDS ("name", "announce", "focus", or several as
+# "announce|focus") since step STEP (by index) began.
 events_since() {
-    tail -c +$((${event_marks[$1]} + 1)) "$events" | sed -n "s/^$2 //p"
+    tail -c +$((${event_marks[$1]} + 1)) "$events" | sed -nE "s/^($2) //p"
 }
 names_since() { events_since "$1" name; }
 told() { names_since "$(current)" | grep -qE "$1"; }
 focus_told() { events_since "$(current)" focus | grep -qxF "$1"; }
+announced() { [ -n "$(events_since "$(current)" announce)" ]; }
 # The outcome of a pick is shown when another card is turned.
 outcome_shown() { told "^Карта [1-4]: " && names_since "$(current)" | grep -E '^Карта [1-4]: ' |
     grep -v "^Карта $card: " | grep -qv ': закрыта$'; }
@@ -323,11 +343,13 @@ for ((round = 1; ; round++)); do
     press play Return
     wait_until "$game_wait" told '^Карта (дилера: |[1-4]: закрыта$)' ||
         fail "no deal was seen after Play"
+    wait_until "$game_wait" announced || true
     await_speech
 
     press pick "$card"
     wait_until "$game_wait" outcome_shown || fail "no outcome of a pick was seen"
-    await_speech
+    within "$pick_wait" announced || true
+    await_speech "$pick_wait"
     # The dealer's card as last named (a deal of the same card again renames nothing).
     dealer=$(names_since 0 | grep '^Карта дилера: ' | grep -v ': закрыта$' | tail -n 1)
     picked=$(names_since "$(current)" | grep "^Карта $card: " | grep -v ': закрыта$' | tail -n 1)
@@ -345,6 +367,7 @@ for ((round = 1; ; round++)); do
             fail "the new deal came before Shift was pressed: too late for the pause"
         fail "no new deal was seen after a won or tied pick"
     fi
+    wait_until "$game_wait" announced || true
     await_speech
     break
 done
@@ -354,13 +377,14 @@ wait_until "$game_wait" focus_told Забрать || fail "the focus was not see
 await_speech
 
 press collect Return
+wait_until "$game_wait" announced || true
 await_speech
 
 # Ctrl is held until Orca has echoed it, as a person's hand holds it: pressed with Q at once, its
 # echo is cut by Q (Orca interrupts its speech at each key) before speech-dispatcher passes it on.
 begin close ctrl+q
 xdotool keydown Control_L
-wait_until "$speech_wait" said_anything || true
+within "$speech_wait" said_anything || true
 xdotool key q
 xdotool keyup Control_L
 wait_until "$game_wait" ended "$pid" || fail "the game did not exit on Ctrl+Q"
