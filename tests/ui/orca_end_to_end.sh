@@ -38,6 +38,7 @@ fi
 #   orca     Orca has started (no key)
 #   window   the game's window has come up and is active, the focus on "Play" (no key)
 #   play     Enter on "Play": the dealer's card is dealt and a win put up
+#   review   (first round) flat review entered after Play and read up to the values' line
 #   pick     the card's digit: it is turned, and 0.3 s later the outcome is shown
 #   pause    Shift, in the 2.5 s pause after a won or tied pick
 #   deal     (no key) the next deal, after that pause
@@ -50,6 +51,7 @@ window   Vantrello       # the window title, when Orca takes the window as activ
 window   Play            # the focused button
 play     return          # Orca echoes each key; "return" is not translated
 play     Карта дилера    # «уведомление Карта дилера: …»: the game's announcement
+review   Кредит: 97      # flat review reads the credit Play left, not the one before it
 pick     уведомление     # the announcement of the outcome: «Победа: туз червей. …»
 pause    shift           # "левый shift": Orca hears the key while the game pauses
 deal     Новая раздача
@@ -118,6 +120,8 @@ print_transcript() {
 contains() { printf '%s' "$1" | LC_ALL=C.UTF-8 grep -qiF -- "$2"; }
 said() { contains "$(speech_of "$(current)")" "$1"; }
 said_anything() { [ -n "$(speech_of "$(current)")" ]; }
+# spoken_beyond SIZE: whether speech arrived since the speech file had SIZE bytes.
+spoken_beyond() { [ "$(size "$spoken")" -gt "$1" ]; }
 # The words the table expects of step $1 (by name), one a line.
 expected_words() {
     local step word
@@ -345,6 +349,21 @@ for ((round = 1; ; round++)); do
         fail "no deal was seen after Play"
     wait_until "$game_wait" announced || true
     await_speech
+
+    if [ "$round" -eq 1 ]; then
+        # Orca's flat review (keypad minus, NumLock off) starts on the focused button's line; the
+        # keypad's 7 reads the line above, up to the values at the top. Minus again leaves it.
+        press review KP_Subtract
+        await_speech
+        for ((line = 1; line <= 8; line++)); do
+            before=$(size "$spoken")
+            xdotool key --clearmodifiers KP_Home
+            within "$speech_wait" spoken_beyond "$before" || true
+            ! said "Кредит" || break
+        done
+        xdotool key --clearmodifiers KP_Subtract
+        await_speech
+    fi
 
     press pick "$card"
     wait_until "$game_wait" outcome_shown || fail "no outcome of a pick was seen"
