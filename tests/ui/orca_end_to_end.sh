@@ -381,9 +381,10 @@ done
 [ ${#missing[@]} -eq 0 ] || fail "speech missing: $(printf '%s; ' "${missing[@]}")"
 [ "$status" -eq 0 ] || fail "the game exited with status $status"
 # Qt hands each key to the screen reader first and waits 100 ms for its answer; a slower answer
-# (Orca on a busy machine) makes Qt warn, and the key is delivered anyway. Anything else the game
-# writes on stderr fails the test.
-if grep -qv '^QSpiApplication::keyEventError ' "$work/game.log"; then
+# (Orca on a busy machine) makes Qt warn, then again when the answer comes, and the key is
+# delivered anyway. Anything else the game writes on stderr fails the test.
+late='^QSpiApplication::(keyEventError |notifyKeyboardListenerCallback with no queued key called$)'
+if grep -qvE "$late" "$work/game.log"; then
     fail "the game wrote on stderr"
 fi
 echo "PASS: Orca read the game played by keyboard, and the game closed by Ctrl+Q"
