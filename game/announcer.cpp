@@ -4,6 +4,7 @@
 
 #include "game/announcer.h"
 
+#include "game/language.h"
 #include "game/spoken_names.h"
 
 #include <initializer_list>
@@ -56,8 +57,8 @@ void Announcer::dealt(bool charged, bool chainStep) {
     const std::string credit = charged ? value(c_.LabelCredit, "LabelCredit") : std::string();
     const std::string win = value(c_.LabelTotalWin, "LabelTotalWin");
     if (chainStep) {
-        say_(sentences({std::string(design::kDealtAgain), value(c_.LabelStep, "LabelStep"), win,
-                        dealerCard(), credit}));
+        say_(sentences({design::inLanguage(design::kDealtAgain), value(c_.LabelStep, "LabelStep"),
+                        win, dealerCard(), credit}));
     } else {
         say_(sentences({dealerCard(), win, credit}));
     }
@@ -67,7 +68,7 @@ void Announcer::picked(int slot, Outcome outcome) {
     const int index = slot - 1;
     const std::string card =
         design::spokenCard(c_.NumCard[index]->caption(), c_.Card[index]->picture());
-    say_(sentences({std::string(outcomeWord(outcome)) + ": " + card,
+    say_(sentences({design::inLanguage(outcomeWord(outcome)) + ": " + card,
                     value(c_.LabelTotalWin, "LabelTotalWin")}));
 }
 

@@ -4,25 +4,27 @@
 
 #include "game/spoken_names.h"
 
+#include "game/language.h"
+
 namespace game::design {
 
 std::string valueName(const Control& label, std::string_view shown) {
-    return std::string(label.spoken) + ": " + std::string(shown);
+    return inLanguage(label.spoken) + ": " + std::string(shown);
 }
 
 std::string spokenCard(std::string_view rankText, Picture face) {
     const std::string_view rank = spokenRank(rankText);
     const std::string_view suit = spokenSuit(face);
-    std::string said(rank.empty() ? rankText : rank);
+    std::string said = rank.empty() ? std::string(rankText) : inLanguage(rank);
     if (!suit.empty()) {
         said += ' ';
-        said += suit;
+        said += inLanguage(suit);
     }
     return said;
 }
 
 std::string cardName(const Control& back, bool faceUp, std::string_view rankText, Picture face) {
-    return valueName(back, faceUp ? spokenCard(rankText, face) : std::string(kFaceDown));
+    return valueName(back, faceUp ? spokenCard(rankText, face) : inLanguage(kFaceDown));
 }
 
 } // namespace game::design

@@ -3,7 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The names a screen reader gives the table's values and cards, made of the design table's
-// words. The window's accessible objects and its announcements both say them this way.
+// words in the player's language. The window's accessible objects and its announcements both
+// say them this way.
 #pragma once
 
 #include "game/window_design.h"

@@ -15,6 +15,8 @@ play_packages=(
     # build
     g++ make cmake pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev libfontconfig-dev
+    # the translations: lrelease compiles them into the program, lupdate updates them
+    qt6-tools-dev qt6-l10n-tools
     libcanberra-dev
     python3 python3-fonttools
     # bundled into the binary at build time

@@ -107,7 +107,7 @@ void Form1::build() {
 
 void Form1::create(const Control& control) {
     QWidget* parent = control.parent.empty() ? nullptr : &named<QWidget>(control.parent);
-    const QString caption = toQString(control.caption);
+    const QString caption = inLanguage(control.caption);
     QWidget* widget = this;
     switch (control.kind) {
     case Kind::Window:

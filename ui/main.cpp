@@ -15,6 +15,7 @@
 #include "ui/qt_services.h"
 #include "ui/qt_text.h"
 #include "ui/sound/canberra_cue_player.h"
+#include "ui/translation.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -53,10 +54,6 @@ void setApplicationNames() {
     QCoreApplication::setOrganizationName(QStringLiteral("Vantrello"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("vantrello.example"));
     QGuiApplication::setDesktopFileName(QStringLiteral("vantrello"));
-    // The platform adds the display name to every window title that does not end with it; the
-    // window's caption is the name the player sees, so the title bar shows it unchanged.
-    const std::string_view caption = game::design::form1().front().caption;
-    QGuiApplication::setApplicationDisplayName(ui::toQString(caption));
 }
 
 } // namespace
@@ -80,6 +77,11 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
     startupWarnings.clear();
+    ui::installTranslation();
+    // The platform adds the display name to every window title that does not end with it; the
+    // window's caption is the name the player sees, so the title bar shows it unchanged.
+    QGuiApplication::setApplicationDisplayName(
+        ui::inLanguage(game::design::form1().front().caption));
 
     game::SeededRandom random;
     game::SystemClock clock;

@@ -5,6 +5,8 @@
 // The design table's texts (UTF-8, held as std::string_view) as Qt takes them.
 #pragma once
 
+#include "game/language.h"
+
 #include <QString>
 
 #include <string_view>
@@ -13,6 +15,11 @@ namespace ui {
 
 inline QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A text of the design as the player reads it: in the player's language.
+inline QString inLanguage(std::string_view designText) {
+    return toQString(game::design::inLanguage(designText));
 }
 
 } // namespace ui

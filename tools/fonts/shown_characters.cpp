@@ -3,8 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Build-time tool: writes the characters the embedded fonts keep, in UTF-8, to the file named on
-// its command line: every character the window can show (game/shown_text.h), and the alphabets
-// of the two scripts it writes in.
+// its command line: every character the window can show in its design's Russian
+// (game/shown_text.h), the printable ASCII its English translation writes in, and the alphabets
+// of the two scripts.
 //
 // The alphabets are what tells the font database that a face writes Latin and Cyrillic at all:
 // fontconfig grants a face a language only when it covers that language's letters, and Qt gives
@@ -28,12 +29,12 @@ void appendUtf8(std::string& text, char32_t character) {
     }
 }
 
-// The letters fontconfig asks of English (basic Latin and the Latin-1 letters) and of Russian.
+// Printable ASCII, which holds the letters fontconfig asks of English, the Latin-1 letters it
+// asks too, and the letters of Russian.
 std::string alphabets() {
     std::string letters;
-    for (char32_t c = U'A'; c <= U'Z'; ++c) {
+    for (char32_t c = U' '; c <= U'~'; ++c) {
         appendUtf8(letters, c);
-        appendUtf8(letters, c - U'A' + U'a');
     }
     for (char32_t c = 0xC0; c <= 0xFF; ++c) {
         if (c != 0xD7 && c != 0xF7) { // the multiplication and division signs

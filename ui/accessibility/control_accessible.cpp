@@ -87,7 +87,7 @@ QString ControlAccessible::text(QAccessible::Text t) const {
         caption = widget()->windowTitle();
     }
     if (t == QAccessible::Description) {
-        return how == Speech::Caption ? toQString(control.spoken) : QString();
+        return how == Speech::Caption ? inLanguage(control.spoken) : QString();
     }
     if (t != QAccessible::Name) {
         return {};
@@ -98,7 +98,7 @@ QString ControlAccessible::text(QAccessible::Text t) const {
     case Speech::Value:
         return toQString(game::design::valueName(control, caption.toStdString()));
     case Speech::Named:
-        return toQString(control.spoken);
+        return inLanguage(control.spoken);
     case Speech::Marker:
         if (const WindowSpeech* window = WindowSpeech::of(*widget())) {
             return window->markerName();

@@ -108,11 +108,11 @@ QString WindowSpeech::markerName() const {
         const QRect back = slot->back().geometry();
         if (back.left() <= centre && centre <= back.right()) {
             // "Карта 2" follows "Выбрана" in lower case: "Выбрана карта 2".
-            const QString card = toQString(slot->row().spoken);
-            return toQString(row.spoken) + QLatin1Char(' ') + card.left(1).toLower() + card.mid(1);
+            const QString card = inLanguage(slot->row().spoken);
+            return inLanguage(row.spoken) + QLatin1Char(' ') + card.left(1).toLower() + card.mid(1);
         }
     }
-    return toQString(row.spoken);
+    return inLanguage(row.spoken);
 }
 
 bool WindowSpeech::eventFilter(QObject* watched, QEvent* event) {

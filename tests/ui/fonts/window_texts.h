@@ -2,10 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Every text a control of the window shows: its design contents, and for the labels the
-// rules write to, the widest values and every rank.
+// Every text a control of the window shows: its design contents in the player's language, and
+// for the labels the rules write to, the widest values and every rank.
 #pragma once
 
+#include "game/language.h"
 #include "game/window_design.h"
 
 #include <QString>
@@ -20,7 +21,7 @@ inline QString qString(std::string_view text) {
 inline QStringList shownIn(const game::design::Control& control) {
     QStringList texts;
     if (!control.caption.empty()) {
-        texts.append(qString(control.caption));
+        texts.append(qString(game::design::inLanguage(control.caption)));
     }
     if (control.name.starts_with("NumCard")) {
         texts << "2"

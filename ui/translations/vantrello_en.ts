@@ -1,0 +1,175 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ru">
+<context>
+    <name>Vantrello</name>
+    <message>
+        <source>Тестовый режим - игра Vantrello - карты</source>
+        <translation>Test mode - Vantrello card game</translation>
+    </message>
+    <message>
+        <source>Клавиши: 1, 2, 3, 4 в верхнем ряду (на цифровой клавиатуре — при включённом NumLock) — выбрать карту 1, 2, 3 или 4, слева направо; Enter или пробел — нажать кнопку в фокусе; Tab — перейти к другой кнопке; Ctrl+Q — закрыть игру.</source>
+        <translation>Keys: 1, 2, 3, 4 on the top row (on the keypad with NumLock on) pick card 1, 2, 3 or 4, left to right; Enter or Space presses the focused button; Tab moves to the other button; Ctrl+Q closes the game.</translation>
+    </message>
+    <message>
+        <source>Забрать</source>
+        <translation>Collect</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Стол</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>www.vantrello.example - официальный сайт эмулятора</source>
+        <translation>www.vantrello.example - the emulator&apos;s official site</translation>
+    </message>
+    <message>
+        <source>Жмите Play до тех пор, пока Total Win не будет больше нуля, а потом кликните мышкой на любую карту.</source>
+        <translation>Press Play until Total Win is above zero, then click any card.</translation>
+    </message>
+    <message>
+        <source>Ставка</source>
+        <translation>Bet</translation>
+    </message>
+    <message>
+        <source>Выигрыш</source>
+        <translation>Win</translation>
+    </message>
+    <message>
+        <source>Кредит</source>
+        <translation>Credit</translation>
+    </message>
+    <message>
+        <source>Программа находится на стадии разработки</source>
+        <translation>This program is still in development</translation>
+    </message>
+    <message>
+        <source>Тестинг</source>
+        <translation>Testing</translation>
+    </message>
+    <message>
+        <source>Удвоение</source>
+        <translation>Double-up</translation>
+    </message>
+    <message>
+        <source>Выбрана</source>
+        <translation>Picked</translation>
+    </message>
+    <message>
+        <source>Карта дилера</source>
+        <translation>Dealer&apos;s card</translation>
+    </message>
+    <message>
+        <source>Карта 4</source>
+        <translation>Card 4</translation>
+    </message>
+    <message>
+        <source>Карта 3</source>
+        <translation>Card 3</translation>
+    </message>
+    <message>
+        <source>Карта 2</source>
+        <translation>Card 2</translation>
+    </message>
+    <message>
+        <source>Карта 1</source>
+        <translation>Card 1</translation>
+    </message>
+    <message>
+        <source>Шаг</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>закрыта</source>
+        <translation>face down</translation>
+    </message>
+    <message>
+        <source>Победа</source>
+        <translation>Won</translation>
+    </message>
+    <message>
+        <source>Проигрыш</source>
+        <translation>Lost</translation>
+    </message>
+    <message>
+        <source>Ничья</source>
+        <translation>Tie</translation>
+    </message>
+    <message>
+        <source>Новая раздача</source>
+        <translation>New deal</translation>
+    </message>
+    <message>
+        <source>двойка</source>
+        <translation>two</translation>
+    </message>
+    <message>
+        <source>тройка</source>
+        <translation>three</translation>
+    </message>
+    <message>
+        <source>четвёрка</source>
+        <translation>four</translation>
+    </message>
+    <message>
+        <source>пятёрка</source>
+        <translation>five</translation>
+    </message>
+    <message>
+        <source>шестёрка</source>
+        <translation>six</translation>
+    </message>
+    <message>
+        <source>семёрка</source>
+        <translation>seven</translation>
+    </message>
+    <message>
+        <source>восьмёрка</source>
+        <translation>eight</translation>
+    </message>
+    <message>
+        <source>девятка</source>
+        <translation>nine</translation>
+    </message>
+    <message>
+        <source>десятка</source>
+        <translation>ten</translation>
+    </message>
+    <message>
+        <source>валет</source>
+        <translation>jack</translation>
+    </message>
+    <message>
+        <source>дама</source>
+        <translation>queen</translation>
+    </message>
+    <message>
+        <source>король</source>
+        <translation>king</translation>
+    </message>
+    <message>
+        <source>туз</source>
+        <translation>ace</translation>
+    </message>
+    <message>
+        <source>червей</source>
+        <translation>of hearts</translation>
+    </message>
+    <message>
+        <source>пик</source>
+        <translation>of spades</translation>
+    </message>
+    <message>
+        <source>треф</source>
+        <translation>of clubs</translation>
+    </message>
+    <message>
+        <source>бубён</source>
+        <translation>of diamonds</translation>
+    </message>
+</context>
+</TS>
