@@ -100,6 +100,7 @@ expected=(
     usr/share/doc/vantrello/copyright
     usr/share/doc/vantrello/changelog.gz
     usr/share/icons/hicolor/scalable/apps/vantrello.svg
+    usr/share/vantrello/translations/vantrello_en.qm
 )
 for size in 16 22 24 32 48 64 128 256; do
     icon=usr/share/icons/hicolor/${size}x$size/apps/vantrello.png
