@@ -25,7 +25,7 @@ void Announcement::say(const QString& text) {
 }
 
 AnnouncementAccessible::AnnouncementAccessible(Announcement* announcement)
-    : QAccessibleObject(announcement) {}
+    : LeafAccessible(announcement) {}
 
 Announcement& AnnouncementAccessible::announcement() const {
     return *static_cast<Announcement*>(object());
@@ -42,18 +42,6 @@ QRect AnnouncementAccessible::rect() const {
 
 QAccessibleInterface* AnnouncementAccessible::parent() const {
     return QAccessible::queryAccessibleInterface(&announcement().window());
-}
-
-QAccessibleInterface* AnnouncementAccessible::child(int) const {
-    return nullptr;
-}
-
-int AnnouncementAccessible::childCount() const {
-    return 0;
-}
-
-int AnnouncementAccessible::indexOfChild(const QAccessibleInterface*) const {
-    return -1;
 }
 
 QString AnnouncementAccessible::text(QAccessible::Text t) const {

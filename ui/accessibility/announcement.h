@@ -9,7 +9,8 @@
 // place to send it from once the game builds with it.
 #pragma once
 
-#include <QAccessibleObject>
+#include "ui/accessibility/leaf_accessible.h"
+
 #include <QObject>
 #include <QString>
 
@@ -33,16 +34,13 @@ class Announcement : public QObject {
     QString text_;
 };
 
-class AnnouncementAccessible : public QAccessibleObject {
+class AnnouncementAccessible : public LeafAccessible {
   public:
     explicit AnnouncementAccessible(Announcement* announcement);
 
     QWindow* window() const override;
     QRect rect() const override;
     QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int index) const override;
-    int childCount() const override;
-    int indexOfChild(const QAccessibleInterface* child) const override;
     QString text(QAccessible::Text t) const override;
     QAccessible::Role role() const override;
     QAccessible::State state() const override;

@@ -85,7 +85,7 @@ void CardSlot::announceChanges() {
     }
 }
 
-CardSlotAccessible::CardSlotAccessible(CardSlot* slot) : QAccessibleObject(slot) {}
+CardSlotAccessible::CardSlotAccessible(CardSlot* slot) : LeafAccessible(slot) {}
 
 CardSlot& CardSlotAccessible::slot() const {
     return *static_cast<CardSlot*>(object());
@@ -103,18 +103,6 @@ QRect CardSlotAccessible::rect() const {
 
 QAccessibleInterface* CardSlotAccessible::parent() const {
     return QAccessible::queryAccessibleInterface(slot().back().parentWidget());
-}
-
-QAccessibleInterface* CardSlotAccessible::child(int) const {
-    return nullptr;
-}
-
-int CardSlotAccessible::childCount() const {
-    return 0;
-}
-
-int CardSlotAccessible::indexOfChild(const QAccessibleInterface*) const {
-    return -1;
 }
 
 QString CardSlotAccessible::text(QAccessible::Text t) const {

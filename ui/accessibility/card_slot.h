@@ -10,8 +10,9 @@
 
 #include "game/window_design.h"
 
+#include "ui/accessibility/leaf_accessible.h"
+
 #include <QAccessibleActionInterface>
-#include <QAccessibleObject>
 #include <QObject>
 
 namespace ui {
@@ -58,16 +59,13 @@ class CardSlot : public QObject {
     bool announcing_ = false;
 };
 
-class CardSlotAccessible : public QAccessibleObject, public QAccessibleActionInterface {
+class CardSlotAccessible : public LeafAccessible, public QAccessibleActionInterface {
   public:
     explicit CardSlotAccessible(CardSlot* slot);
 
     QWindow* window() const override;
     QRect rect() const override;
     QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int index) const override;
-    int childCount() const override;
-    int indexOfChild(const QAccessibleInterface* child) const override;
     QString text(QAccessible::Text t) const override;
     QAccessible::Role role() const override;
     QAccessible::State state() const override;
