@@ -63,8 +63,8 @@ void DoubleUp::Command1_Click() {
     for (std::int16_t slot = 2; slot <= 5; ++slot) {
         GetCard(slot);
     }
-    if (observer_ != nullptr) {
-        observer_->dealt(charged, chainStep);
+    for (TableObserver* observer : observers_) {
+        observer->dealt(charged, chainStep);
     }
 }
 
@@ -93,8 +93,8 @@ void DoubleUp::Command2_Click() {
     c_.LabelTotalWin.setCaption(formatWhole(0));
     Clear();
     Eche = 0;
-    if (observer_ != nullptr) {
-        observer_->collected(win);
+    for (TableObserver* observer : observers_) {
+        observer->collected(win);
     }
 }
 
@@ -157,8 +157,8 @@ void DoubleUp::pick(int slot) {
             outcome = Outcome::Won;
         }
     }
-    if (observer_ != nullptr) {
-        observer_->picked(slot, outcome);
+    for (TableObserver* observer : observers_) {
+        observer->picked(slot, outcome);
     }
 
     for (int other = 2; other <= 5; ++other) {

@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace game {
 
@@ -41,8 +42,8 @@ class DoubleUp {
 
     DoubleUp(Controls controls, Platform platform);
 
-    // Who is told what the rules do; nullptr, the default, tells no one. Not owned.
-    void observe(TableObserver* observer) { observer_ = observer; }
+    // Adds one more who is told what the rules do, after those added before. Not owned.
+    void observe(TableObserver& observer) { observers_.push_back(&observer); }
 
     // The chain flag: 0 when no chain runs, -1 while the next deal continues one.
     std::int16_t Eche = 0;
@@ -82,7 +83,7 @@ class DoubleUp {
 
     Controls c_;
     Platform platform_;
-    TableObserver* observer_ = nullptr;
+    std::vector<TableObserver*> observers_;
 };
 
 } // namespace game

@@ -62,7 +62,7 @@ Form1::Form1(const game::Platform& platform, QWidget* parent)
     accessibility::WindowSpeech& speech = accessibility::attach(*this);
     announcer_.emplace(controls(),
                        [&speech](const std::string& text) { speech.announce(toQString(text)); });
-    rules_->observe(&*announcer_);
+    rules_->observe(*announcer_);
     rules_->Form_Load();
 }
 

@@ -15,7 +15,7 @@ TEST(Announcer, TellsEachDealPickAndCollectOnceInOrder) {
     Log heard;
     Announcer announcer(t.table.controls(),
                         [&heard](const std::string& text) { heard.push_back(text); });
-    t.game.observe(&announcer);
+    t.game.observe(announcer);
     const auto pick = [&t](void (DoubleUp::*click)(), std::initializer_list<int> nextDeal) {
         if (nextDeal.size() > 0) {
             t.scriptCards(nextDeal);
