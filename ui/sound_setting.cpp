@@ -1,0 +1,61 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/sound_setting.h"
+
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <cstdio>
+
+namespace ui {
+namespace {
+
+constexpr auto kKey = "sound";
+
+void tell(const char* what, const QString& file) {
+    std::fprintf(stderr, "vantrello: %s %s; sound stays on\n", what, qPrintable(file));
+}
+
+} // namespace
+
+SoundSetting::SoundSetting(QString file) : file_(std::move(file)) {
+    const QFileInfo info(file_);
+    if (!info.exists()) {
+        return;
+    }
+    if (!info.isFile() || !info.isReadable()) {
+        tell("cannot read the settings file", file_);
+        return;
+    }
+    const QSettings settings(file_, QSettings::IniFormat);
+    const QVariant value = settings.value(QLatin1String(kKey));
+    const QString text = value.toString();
+    if (settings.status() != QSettings::NoError ||
+        (value.isValid() && text != QLatin1String("true") && text != QLatin1String("false"))) {
+        tell("ignores the damaged settings file", file_);
+        return;
+    }
+    on_ = text != QLatin1String("false");
+}
+
+QString SoundSetting::standardFile() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/vantrello/vantrello.conf");
+}
+
+void SoundSetting::set(bool on) {
+    on_ = on;
+    QSettings settings(file_, QSettings::IniFormat);
+    settings.setValue(QLatin1String(kKey), on);
+    settings.sync();
+    if (settings.status() != QSettings::NoError && !toldUnwritable_) {
+        toldUnwritable_ = true;
+        std::fprintf(stderr,
+                     "vantrello: cannot write %s; the sound choice holds until the game closes\n",
+                     qPrintable(file_));
+    }
+}
+
+} // namespace ui
