@@ -50,7 +50,8 @@ std::vector<std::string_view> texts() {
         add(control.caption);
         add(control.spoken);
     }
-    for (std::string_view word : {kFaceDown, kWon, kLost, kTie, kDealtAgain}) {
+    for (std::string_view word :
+         {kFaceDown, kWon, kLost, kTie, kDealtAgain, kMenu, kMenuSound, kMenuQuit}) {
         add(word);
     }
     for (int rank = 2; rank <= 14; ++rank) {

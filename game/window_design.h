@@ -75,6 +75,11 @@ inline constexpr std::string_view kLost = "Проигрыш";
 inline constexpr std::string_view kTie = "Ничья";
 inline constexpr std::string_view kDealtAgain = "Новая раздача";
 
+// The window's menu (a right click, the Menu key or Shift+F10) and its entries.
+inline constexpr std::string_view kMenu = "Меню";
+inline constexpr std::string_view kMenuSound = "Звук";
+inline constexpr std::string_view kMenuQuit = "Выход";
+
 // The spoken rank of a card by its rank text: "дама" for "Q". Empty for a text that is no rank.
 std::string_view spokenRank(std::string_view rankText);
 

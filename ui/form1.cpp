@@ -13,8 +13,10 @@
 #include "ui/push_button.h"
 #include "ui/qt_text.h"
 #include "ui/twips.h"
+#include "ui/window_menu.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
@@ -44,7 +46,7 @@ Qt::Alignment alignment(game::design::Align align) {
 
 } // namespace
 
-Form1::Form1(const game::Platform& platform, QWidget* parent)
+Form1::Form1(const game::Platform& platform, SoundSetting* sound, QWidget* parent)
     : QWidget(parent), buttonStyle_(QStyleFactory::create(QStringLiteral("Windows"))),
       pauser_(platform.pauser) {
     // The hold is the application's first event filter, made before the event loop runs: filters
@@ -63,6 +65,7 @@ Form1::Form1(const game::Platform& platform, QWidget* parent)
     announcer_.emplace(controls(),
                        [&speech](const std::string& text) { speech.announce(toQString(text)); });
     rules_->observe(*announcer_);
+    menu_ = std::make_unique<WindowMenu>(*this, sound);
     rules_->Form_Load();
 }
 
@@ -232,10 +235,20 @@ void Form1::keyPressEvent(QKeyEvent* event) {
     case KeyCommand::Action::Close:
         close();
         return;
+    case KeyCommand::Action::Menu: {
+        // Beneath the control that has the focus, as the Menu key places it.
+        const QWidget* focused = focusWidget() != nullptr ? focusWidget() : this;
+        menu_->popup(focused->mapToGlobal(focused->rect().center()));
+        return;
+    }
     case KeyCommand::Action::None:
         break;
     }
     QWidget::keyPressEvent(event);
+}
+
+void Form1::contextMenuEvent(QContextMenuEvent* event) {
+    menu_->popup(event->globalPos());
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -18,17 +18,24 @@
 
 namespace ui {
 
+class SoundSetting;
+class WindowMenu;
+
 class Form1 : public QWidget {
     Q_OBJECT
   public:
-    // The platform services are the caller's and must outlive the window.
-    explicit Form1(const game::Platform& platform, QWidget* parent = nullptr);
+    // The platform services are the caller's and must outlive the window; so must `sound`, the
+    // choice the menu's Sound entry switches (no such entry without it).
+    explicit Form1(const game::Platform& platform, SoundSetting* sound = nullptr,
+                   QWidget* parent = nullptr);
     ~Form1() override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
     // The keys that stand for clicks (the design table's `key`) and Ctrl+Q, which closes.
     void keyPressEvent(QKeyEvent* event) override;
+    // A right click or the Menu key opens the window's menu where it was asked for.
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     // Closing the window ends a running pause at once, and a running pick finishes without
@@ -61,6 +68,7 @@ class Form1 : public QWidget {
     // Tells a screen reader what the rules do; declared first, so it outlives them.
     std::optional<game::Announcer> announcer_;
     std::optional<game::DoubleUp> rules_;
+    std::unique_ptr<WindowMenu> menu_;
 };
 
 } // namespace ui

@@ -12,6 +12,11 @@ KeyCommand keyCommand(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat)
     if (key == Qt::Key_Q && (modifiers & ~Qt::KeypadModifier) == Qt::ControlModifier) {
         return {KeyCommand::Action::Close};
     }
+    const Qt::KeyboardModifiers pressed = modifiers & ~Qt::KeypadModifier;
+    if (!autoRepeat && ((key == Qt::Key_F10 && pressed == Qt::ShiftModifier) ||
+                        (key == Qt::Key_Menu && pressed == Qt::NoModifier))) {
+        return {KeyCommand::Action::Menu};
+    }
     // A digit typed on the keypad differs from the main keyboard's only by the keypad flag, and
     // some layouts (French AZERTY) type the digits with Shift; Ctrl, Alt and Meta leave the key
     // to the desktop.

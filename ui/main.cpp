@@ -15,6 +15,7 @@
 #include "ui/qt_services.h"
 #include "ui/qt_text.h"
 #include "ui/sound/canberra_cue_player.h"
+#include "ui/sound_setting.h"
 #include "ui/translation.h"
 
 #include <QApplication>
@@ -85,10 +86,13 @@ int main(int argc, char* argv[]) {
 
     game::SeededRandom random;
     game::SystemClock clock;
-    ui::CanberraCuePlayer cues;
+    ui::CanberraCuePlayer sounds;
+    // The player's sound choice, from the per-user configuration; the menu switches it.
+    ui::SoundSetting sound(ui::SoundSetting::standardFile());
+    ui::SwitchedCues cues(sounds, sound);
     ui::QtEventPump pump;
     ui::EventLoopPauser pauser;
-    ui::Form1 window({random, clock, cues, pump, pauser, ui::programDirectory()});
+    ui::Form1 window({random, clock, cues, pump, pauser, ui::programDirectory()}, &sound);
     // The title bar and the task bar show the icon a moment later: the window comes first.
     ui::afterFirstFrame(window, [] { QApplication::setWindowIcon(ui::applicationIcon()); });
     window.show();

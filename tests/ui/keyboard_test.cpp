@@ -25,7 +25,7 @@ struct KeyCase {
     KeyCommand expected;
 };
 
-TEST(KeyCommands, DigitsClickThePlayersBacksAndCtrlQCloses) {
+TEST(KeyCommands, DigitsClickThePlayersBacksCtrlQClosesAndShiftF10OpensTheMenu) {
     const KeyCommand none{};
     const std::vector<KeyCase> cases{
         {Qt::Key_1, Qt::NoModifier, false, {Action::Click, "Short2"}},
@@ -51,6 +51,10 @@ TEST(KeyCommands, DigitsClickThePlayersBacksAndCtrlQCloses) {
         {Qt::Key_Q, Qt::ControlModifier | Qt::ShiftModifier, false, none},
         {Qt::Key_Return, Qt::NoModifier, false, none},
         {Qt::Key_Space, Qt::NoModifier, false, none},
+        {Qt::Key_F10, Qt::ShiftModifier, false, {Action::Menu}},
+        {Qt::Key_F10, Qt::ShiftModifier, true, none},
+        {Qt::Key_F10, Qt::NoModifier, false, none},
+        {Qt::Key_Menu, Qt::NoModifier, false, {Action::Menu}},
     };
     for (const KeyCase& c : cases) {
         EXPECT_EQ(keyCommand(c.key, c.modifiers, c.autoRepeat), c.expected)

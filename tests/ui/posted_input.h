@@ -17,14 +17,14 @@ namespace ui::testing {
 
 using Delivery = QWindowSystemInterface::AsynchronousDelivery;
 
-inline void postMouseClick(QWidget& window, QPoint at) {
+inline void postMouseClick(QWidget& window, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
     QWindow* handle = window.windowHandle();
     const QPointF local(at);
     const QPointF global = window.mapToGlobal(local);
-    QWindowSystemInterface::handleMouseEvent<Delivery>(handle, local, global, Qt::LeftButton,
-                                                       Qt::LeftButton, QEvent::MouseButtonPress);
-    QWindowSystemInterface::handleMouseEvent<Delivery>(handle, local, global, Qt::NoButton,
-                                                       Qt::LeftButton, QEvent::MouseButtonRelease);
+    QWindowSystemInterface::handleMouseEvent<Delivery>(handle, local, global, button, button,
+                                                       QEvent::MouseButtonPress);
+    QWindowSystemInterface::handleMouseEvent<Delivery>(handle, local, global, Qt::NoButton, button,
+                                                       QEvent::MouseButtonRelease);
 }
 
 // A click at the centre of a control's place in the window.

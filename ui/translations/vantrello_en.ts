@@ -171,5 +171,17 @@
         <source>бубён</source>
         <translation>of diamonds</translation>
     </message>
+    <message>
+        <source>Меню</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Звук</source>
+        <translation>Sound</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Quit</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,86 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The window's menu: a right click, the Menu key and Shift+F10 open it, its Sound entry switches
+// the cues off and on and is remembered, and Quit closes the window.
+#include "tests/ui/posted_input.h"
+#include "tests/ui/window_fixture.h"
+#include "ui/sound_setting.h"
+
+#include <QMenu>
+#include <QTemporaryDir>
+
+namespace ui::testing {
+namespace {
+
+struct WindowWithSound {
+    QTemporaryDir home;
+    SoundSetting sound{home.filePath(QStringLiteral("vantrello.conf"))};
+    Log log;
+    game::testing::ScriptedRandom random;
+    game::testing::FixedClock clock;
+    game::testing::RecordingCues recorded{log};
+    SwitchedCues cues{recorded, sound};
+    game::testing::RecordingPauser pauser{log};
+    QtEventPump pump;
+    Form1 window{{random, clock, cues, pump, pauser, "/opt/vantrello"}, &sound};
+
+    QMenu& menu() {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (auto* found = qobject_cast<QMenu*>(top);
+                found && found->objectName() == "WindowMenu") {
+                return *found;
+            }
+        }
+        std::abort();
+    }
+};
+
+TEST(WindowMenu, OpensOnARightClickTheMenuKeyAndShiftF10) {
+    const std::function<void(QWidget&)> ways[] = {
+        [](QWidget& w) { postMouseClick(w, QPoint(150, 200), Qt::RightButton); },
+        [](QWidget& w) { postKey(w, Qt::Key_Menu); },
+        [](QWidget& w) { postKey(w, Qt::Key_F10, Qt::ShiftModifier); },
+    };
+    for (const auto& open : ways) {
+        SCOPED_TRACE(&open - ways);
+        WindowWithSound w;
+        w.window.show();
+        settle();
+        ASSERT_FALSE(w.menu().isVisible());
+        open(w.window);
+        settle();
+        EXPECT_TRUE(w.menu().isVisible());
+        w.menu().close();
+    }
+}
+
+TEST(WindowMenu, SoundOffStartsNoCueAndIsRememberedAndQuitCloses) {
+    WindowWithSound w;
+    w.window.show();
+    QAction* sound = w.menu().actions().front();
+    ASSERT_TRUE(sound->isCheckable());
+    EXPECT_TRUE(sound->isChecked());
+    sound->trigger();
+    EXPECT_FALSE(SoundSetting(w.home.filePath(QStringLiteral("vantrello.conf"))).on());
+
+    // Play, then a pick that wins (an ace against the dealer's two) and deals again.
+    w.random.add({0.5f, 0.0f, 0.0f, 0.0f, 0.9f});
+    for (const int rank : {2, 14, 2, 2, 2, 2, 2, 2, 2, 2}) {
+        w.random.add({game::testing::rankDraw(rank), game::testing::suitDraw(1)});
+    }
+    QTest::mouseClick(w.window.findChild<QWidget*>(QStringLiteral("Command1")), Qt::LeftButton);
+    QTest::mouseClick(w.window.findChild<QWidget*>(QStringLiteral("Short2")), Qt::LeftButton);
+    for (const std::string& entry : w.log) {
+        EXPECT_FALSE(entry.starts_with("cue")) << entry;
+    }
+    EXPECT_NE(std::find(w.log.begin(), w.log.end(), "pause 2500"), w.log.end())
+        << "the pauses keep their lengths";
+
+    w.menu().actions().back()->trigger();
+    EXPECT_FALSE(w.window.isVisible());
+}
+
+} // namespace
+} // namespace ui::testing

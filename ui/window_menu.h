@@ -1,0 +1,24 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The window's menu, opened by a right click anywhere in the window, the Menu key or Shift+F10:
+// the window's layout has no room for a menu bar. It opens without a nested event loop, so it
+// never holds up a pick's pauses.
+#pragma once
+
+#include <QMenu>
+
+namespace ui {
+
+class SoundSetting;
+
+class WindowMenu : public QMenu {
+    Q_OBJECT
+  public:
+    // The menu of `window`, kept apart from the window's own widgets, which are its design's
+    // controls alone. `sound`, when given, is switched by the Sound entry and must outlive it.
+    WindowMenu(QWidget& window, SoundSetting* sound);
+};
+
+} // namespace ui
