@@ -50,9 +50,12 @@ std::vector<std::string_view> texts() {
         add(control.caption);
         add(control.spoken);
     }
-    for (std::string_view word :
-         {kFaceDown, kWon, kLost, kTie, kDealtAgain, kMenu, kMenuSound, kMenuQuit}) {
+    for (std::string_view word : {kFaceDown, kWon, kLost, kTie, kDealtAgain, kMenu, kMenuSound,
+                                  kMenuStatistics, kMenuQuit, kClose}) {
         add(word);
+    }
+    for (std::string_view line : kStatisticsLines) {
+        add(line);
     }
     for (int rank = 2; rank <= 14; ++rank) {
         add(spokenRank(rankText(rank)));

@@ -78,7 +78,23 @@ inline constexpr std::string_view kDealtAgain = "Новая раздача";
 // The window's menu (a right click, the Menu key or Shift+F10) and its entries.
 inline constexpr std::string_view kMenu = "Меню";
 inline constexpr std::string_view kMenuSound = "Звук";
+inline constexpr std::string_view kMenuStatistics = "Статистика";
 inline constexpr std::string_view kMenuQuit = "Выход";
+// The button that closes a window the menu opened.
+inline constexpr std::string_view kClose = "Закрыть";
+
+// The lines of the statistics, each its words, a colon and its figure.
+inline constexpr std::string_view kStatisticsLines[] = {
+    "Платных игр",
+    "Заплачено кредитов",
+    "Забрано выигрышей",
+    "На сумму",
+    "Самый большой выигрыш",
+    "Итог",
+    "Возврат на кредит",
+    "Возврат при сборе сразу, в долгой игре",
+    "Самая длинная цепочка, шагов",
+};
 
 // The spoken rank of a card by its rank text: "дама" for "Q". Empty for a text that is no rank.
 std::string_view spokenRank(std::string_view rankText);

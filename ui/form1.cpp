@@ -12,6 +12,7 @@
 #include "ui/label_widget.h"
 #include "ui/push_button.h"
 #include "ui/qt_text.h"
+#include "ui/statistics_text.h"
 #include "ui/twips.h"
 #include "ui/window_menu.h"
 
@@ -19,6 +20,7 @@
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QScreen>
 #include <QStyleFactory>
 #include <algorithm>
@@ -65,7 +67,8 @@ Form1::Form1(const game::Platform& platform, SoundSetting* sound, QWidget* paren
     announcer_.emplace(controls(),
                        [&speech](const std::string& text) { speech.announce(toQString(text)); });
     rules_->observe(*announcer_);
-    menu_ = std::make_unique<WindowMenu>(*this, sound);
+    rules_->observe(statistics_);
+    menu_ = std::make_unique<WindowMenu>(*this, sound, [this] { showStatistics(); });
     rules_->Form_Load();
 }
 
@@ -245,6 +248,17 @@ void Form1::keyPressEvent(QKeyEvent* event) {
         break;
     }
     QWidget::keyPressEvent(event);
+}
+
+void Form1::showStatistics() {
+    auto* box = new QMessageBox(QMessageBox::NoIcon, inLanguage(game::design::kMenuStatistics),
+                                statisticsText(statistics_.figures(), collectAtOnceReturn()),
+                                QMessageBox::Close, this);
+    box->setObjectName(QStringLiteral("Statistics"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->button(QMessageBox::Close)->setText(inLanguage(game::design::kClose));
+    box->setModal(false);
+    box->show();
 }
 
 void Form1::contextMenuEvent(QContextMenuEvent* event) {

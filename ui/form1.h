@@ -8,6 +8,7 @@
 
 #include "game/announcer.h"
 #include "game/double_up.h"
+#include "game/session_statistics.h"
 #include "game/window_design.h"
 #include "ui/picture_book.h"
 
@@ -61,12 +62,15 @@ class Form1 : public QWidget {
     template <typename T> T& named(std::string_view name);
     // The event boundary: a rule's error is reported once and the game goes on.
     void run(game::design::Handler handler);
+    // Opens this session's statistics beside the window; the game goes on meanwhile.
+    void showStatistics();
 
     PictureBook book_;
     std::unique_ptr<QStyle> buttonStyle_;
     PauseUntilClosed pauser_;
     // Tells a screen reader what the rules do; declared first, so it outlives them.
     std::optional<game::Announcer> announcer_;
+    game::SessionStatistics statistics_{game::DoubleUp::kPlayCharge};
     std::optional<game::DoubleUp> rules_;
     std::unique_ptr<WindowMenu> menu_;
 };

@@ -10,7 +10,7 @@
 
 namespace ui {
 
-WindowMenu::WindowMenu(QWidget& window, SoundSetting* sound) {
+WindowMenu::WindowMenu(QWidget& window, SoundSetting* sound, std::function<void()> showStatistics) {
     setObjectName(QStringLiteral("WindowMenu"));
     setTitle(inLanguage(game::design::kMenu));
     if (sound != nullptr) {
@@ -20,6 +20,9 @@ WindowMenu::WindowMenu(QWidget& window, SoundSetting* sound) {
         connect(soundOn, &QAction::toggled, this, [sound](bool on) { sound->set(on); });
         addSeparator();
     }
+    connect(addAction(inLanguage(game::design::kMenuStatistics)), &QAction::triggered, this,
+            std::move(showStatistics));
+    addSeparator();
     QAction* quit = addAction(inLanguage(game::design::kMenuQuit));
     // Shown beside the entry; the window itself takes the key (keyboard.cpp).
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));

@@ -9,6 +9,8 @@
 
 #include <QMenu>
 
+#include <functional>
+
 namespace ui {
 
 class SoundSetting;
@@ -18,7 +20,8 @@ class WindowMenu : public QMenu {
   public:
     // The menu of `window`, kept apart from the window's own widgets, which are its design's
     // controls alone. `sound`, when given, is switched by the Sound entry and must outlive it.
-    WindowMenu(QWidget& window, SoundSetting* sound);
+    // `showStatistics` opens this session's statistics.
+    WindowMenu(QWidget& window, SoundSetting* sound, std::function<void()> showStatistics);
 };
 
 } // namespace ui

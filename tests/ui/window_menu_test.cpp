@@ -6,9 +6,11 @@
 // the cues off and on and is remembered, and Quit closes the window.
 #include "tests/ui/posted_input.h"
 #include "tests/ui/window_fixture.h"
+#include "ui/qt_text.h"
 #include "ui/sound_setting.h"
 
 #include <QMenu>
+#include <QMessageBox>
 #include <QTemporaryDir>
 
 namespace ui::testing {
@@ -56,7 +58,7 @@ TEST(WindowMenu, OpensOnARightClickTheMenuKeyAndShiftF10) {
     }
 }
 
-TEST(WindowMenu, SoundOffStartsNoCueAndIsRememberedAndQuitCloses) {
+TEST(WindowMenu, SoundOffStartsNoCueAndIsRememberedStatisticsOpenAndQuitCloses) {
     WindowWithSound w;
     w.window.show();
     QAction* sound = w.menu().actions().front();
@@ -77,6 +79,20 @@ TEST(WindowMenu, SoundOffStartsNoCueAndIsRememberedAndQuitCloses) {
     }
     EXPECT_NE(std::find(w.log.begin(), w.log.end(), "pause 2500"), w.log.end())
         << "the pauses keep their lengths";
+
+    // Statistics opens beside the window, with the charged Play counted.
+    const auto entries = w.menu().actions();
+    const auto statistics = std::find_if(entries.begin(), entries.end(), [](QAction* a) {
+        return a->text() == inLanguage(game::design::kMenuStatistics);
+    });
+    ASSERT_NE(statistics, entries.end());
+    (*statistics)->trigger();
+    auto* shown = w.window.findChild<QMessageBox*>(QStringLiteral("Statistics"));
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(shown->isVisible());
+    EXPECT_TRUE(shown->text().startsWith(inLanguage(game::design::kStatisticsLines[0]) +
+                                         QStringLiteral(": 1\n")))
+        << shown->text().toStdString();
 
     w.menu().actions().back()->trigger();
     EXPECT_FALSE(w.window.isVisible());

@@ -183,5 +183,49 @@
         <source>Выход</source>
         <translation>Quit</translation>
     </message>
+    <message>
+        <source>Статистика</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>Платных игр</source>
+        <translation>Plays paid for</translation>
+    </message>
+    <message>
+        <source>Заплачено кредитов</source>
+        <translation>Credits paid</translation>
+    </message>
+    <message>
+        <source>Забрано выигрышей</source>
+        <translation>Wins collected</translation>
+    </message>
+    <message>
+        <source>На сумму</source>
+        <translation>Worth</translation>
+    </message>
+    <message>
+        <source>Самый большой выигрыш</source>
+        <translation>Biggest win collected</translation>
+    </message>
+    <message>
+        <source>Итог</source>
+        <translation>Net</translation>
+    </message>
+    <message>
+        <source>Возврат на кредит</source>
+        <translation>Return per credit paid</translation>
+    </message>
+    <message>
+        <source>Возврат при сборе сразу, в долгой игре</source>
+        <translation>Return of collecting at once, in the long run</translation>
+    </message>
+    <message>
+        <source>Самая длинная цепочка, шагов</source>
+        <translation>Longest chain, in steps</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 The Vantrello developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/statistics_text.h"
+
+#include "game/window_design.h"
+#include "odds/exact.h"
+#include "ui/qt_text.h"
+
+#include <QStringList>
+
+namespace ui {
+
+QString statisticsText(const game::SessionFigures& f, double longRunReturn) {
+    const auto whole = [](double value) { return QString::number(value, 'f', 0); };
+    const auto ratio = [](double value) { return QString::number(value, 'f', 3); };
+    const QString figures[] = {
+        QString::number(f.playsCharged),
+        whole(f.creditsPaid),
+        QString::number(f.winsCollected),
+        whole(f.collectedSum),
+        whole(f.biggestWin),
+        (f.net() > 0 ? QStringLiteral("+") : QString()) + whole(f.net()),
+        f.creditsPaid > 0 ? ratio(f.returnSoFar()) : QStringLiteral("—"),
+        ratio(longRunReturn),
+        QString::number(f.longestChain),
+    };
+    QStringList lines;
+    int i = 0;
+    for (std::string_view words : game::design::kStatisticsLines) {
+        lines << inLanguage(words) + QStringLiteral(": ") + figures[i++];
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+double collectAtOnceReturn() {
+    return odds::exactFigures(odds::Strategy{}).returnToPlayer.approx();
+}
+
+} // namespace ui
