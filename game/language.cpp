@@ -50,8 +50,9 @@ std::vector<std::string_view> texts() {
         add(control.caption);
         add(control.spoken);
     }
-    for (std::string_view word : {kFaceDown, kWon, kLost, kTie, kDealtAgain, kMenu, kMenuSound,
-                                  kMenuStatistics, kMenuQuit, kClose}) {
+    for (std::string_view word :
+         {kFaceDown, kWon, kLost, kTie, kDealtAgain, kMenu, kMenuSound, kMenuStatistics, kMenuAbout,
+          kMenuQuit, kVersion, kGameLicence, kFontLicence, kClose}) {
         add(word);
     }
     for (std::string_view line : kStatisticsLines) {

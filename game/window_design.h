@@ -79,7 +79,12 @@ inline constexpr std::string_view kDealtAgain = "Новая раздача";
 inline constexpr std::string_view kMenu = "Меню";
 inline constexpr std::string_view kMenuSound = "Звук";
 inline constexpr std::string_view kMenuStatistics = "Статистика";
+inline constexpr std::string_view kMenuAbout = "О программе Vantrello";
 inline constexpr std::string_view kMenuQuit = "Выход";
+// The words of the About window's lines, each followed by a colon and its value.
+inline constexpr std::string_view kVersion = "Версия";
+inline constexpr std::string_view kGameLicence = "Лицензия игры";
+inline constexpr std::string_view kFontLicence = "Лицензия шрифтов";
 // The button that closes a window the menu opened.
 inline constexpr std::string_view kClose = "Закрыть";
 

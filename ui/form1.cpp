@@ -68,7 +68,8 @@ Form1::Form1(const game::Platform& platform, SoundSetting* sound, QWidget* paren
                        [&speech](const std::string& text) { speech.announce(toQString(text)); });
     rules_->observe(*announcer_);
     rules_->observe(statistics_);
-    menu_ = std::make_unique<WindowMenu>(*this, sound, [this] { showStatistics(); });
+    menu_ = std::make_unique<WindowMenu>(
+        *this, sound, [this] { showStatistics(); }, [this] { showAbout(); });
     rules_->Form_Load();
 }
 
@@ -251,10 +252,26 @@ void Form1::keyPressEvent(QKeyEvent* event) {
 }
 
 void Form1::showStatistics() {
-    auto* box = new QMessageBox(QMessageBox::NoIcon, inLanguage(game::design::kMenuStatistics),
-                                statisticsText(statistics_.figures(), collectAtOnceReturn()),
-                                QMessageBox::Close, this);
-    box->setObjectName(QStringLiteral("Statistics"));
+    showBeside(QStringLiteral("Statistics"), game::design::kMenuStatistics,
+               statisticsText(statistics_.figures(), collectAtOnceReturn()));
+}
+
+void Form1::showAbout() {
+    using namespace game::design;
+    const QStringList lines{
+        inLanguage(kVersion) + QStringLiteral(": ") + QCoreApplication::applicationVersion(),
+        inLanguage(kGameLicence) + QStringLiteral(": GPL-3.0-or-later"),
+        inLanguage(kFontLicence) + QStringLiteral(": OFL-1.1"),
+        inLanguage(control("Label2").caption),
+        QStringLiteral("Qt: ") + QString::fromLatin1(qVersion()),
+    };
+    showBeside(QStringLiteral("About"), kMenuAbout, lines.join(QLatin1Char('\n')));
+}
+
+void Form1::showBeside(const QString& name, std::string_view title, const QString& text) {
+    auto* box =
+        new QMessageBox(QMessageBox::NoIcon, inLanguage(title), text, QMessageBox::Close, this);
+    box->setObjectName(name);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->button(QMessageBox::Close)->setText(inLanguage(game::design::kClose));
     box->setModal(false);

@@ -10,7 +10,8 @@
 
 namespace ui {
 
-WindowMenu::WindowMenu(QWidget& window, SoundSetting* sound, std::function<void()> showStatistics) {
+WindowMenu::WindowMenu(QWidget& window, SoundSetting* sound, std::function<void()> showStatistics,
+                       std::function<void()> showAbout) {
     setObjectName(QStringLiteral("WindowMenu"));
     setTitle(inLanguage(game::design::kMenu));
     if (sound != nullptr) {
@@ -22,6 +23,8 @@ WindowMenu::WindowMenu(QWidget& window, SoundSetting* sound, std::function<void(
     }
     connect(addAction(inLanguage(game::design::kMenuStatistics)), &QAction::triggered, this,
             std::move(showStatistics));
+    connect(addAction(inLanguage(game::design::kMenuAbout)), &QAction::triggered, this,
+            std::move(showAbout));
     addSeparator();
     QAction* quit = addAction(inLanguage(game::design::kMenuQuit));
     // Shown beside the entry; the window itself takes the key (keyboard.cpp).

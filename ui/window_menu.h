@@ -20,8 +20,9 @@ class WindowMenu : public QMenu {
   public:
     // The menu of `window`, kept apart from the window's own widgets, which are its design's
     // controls alone. `sound`, when given, is switched by the Sound entry and must outlive it.
-    // `showStatistics` opens this session's statistics.
-    WindowMenu(QWidget& window, SoundSetting* sound, std::function<void()> showStatistics);
+    // `showStatistics` opens this session's statistics, `showAbout` the About window.
+    WindowMenu(QWidget& window, SoundSetting* sound, std::function<void()> showStatistics,
+               std::function<void()> showAbout);
 };
 
 } // namespace ui

@@ -94,6 +94,17 @@ TEST(WindowMenu, SoundOffStartsNoCueAndIsRememberedStatisticsOpenAndQuitCloses) 
                                          QStringLiteral(": 1\n")))
         << shown->text().toStdString();
 
+    // About tells the Qt it runs on and the site.
+    const auto about = std::find_if(entries.begin(), entries.end(), [](QAction* a) {
+        return a->text() == inLanguage(game::design::kMenuAbout);
+    });
+    ASSERT_NE(about, entries.end());
+    (*about)->trigger();
+    auto* told = w.window.findChild<QMessageBox*>(QStringLiteral("About"));
+    ASSERT_NE(told, nullptr);
+    EXPECT_TRUE(told->text().contains(QString::fromLatin1(qVersion())));
+    EXPECT_TRUE(told->text().contains(inLanguage(game::design::control("Label2").caption)));
+
     w.menu().actions().back()->trigger();
     EXPECT_FALSE(w.window.isVisible());
 }

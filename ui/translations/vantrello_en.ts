@@ -227,5 +227,21 @@
         <source>Закрыть</source>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>О программе Vantrello</source>
+        <translation>About Vantrello</translation>
+    </message>
+    <message>
+        <source>Версия</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Лицензия игры</source>
+        <translation>Game licence</translation>
+    </message>
+    <message>
+        <source>Лицензия шрифтов</source>
+        <translation>Font licence</translation>
+    </message>
 </context>
 </TS>
