@@ -37,6 +37,15 @@ struct WindowWithSound {
         }
         std::abort();
     }
+    // Chooses the menu's entry of that design text; returns the window it opened, or nullptr.
+    QMessageBox* choose(std::string_view entry, const char* opens) {
+        for (QAction* action : menu().actions()) {
+            if (action->text() == inLanguage(entry)) {
+                action->trigger();
+            }
+        }
+        return window.findChild<QMessageBox*>(QString::fromLatin1(opens));
+    }
 };
 
 TEST(WindowMenu, OpensOnARightClickTheMenuKeyAndShiftF10) {
@@ -81,13 +90,7 @@ TEST(WindowMenu, SoundOffStartsNoCueAndIsRememberedStatisticsOpenAndQuitCloses) 
         << "the pauses keep their lengths";
 
     // Statistics opens beside the window, with the charged Play counted.
-    const auto entries = w.menu().actions();
-    const auto statistics = std::find_if(entries.begin(), entries.end(), [](QAction* a) {
-        return a->text() == inLanguage(game::design::kMenuStatistics);
-    });
-    ASSERT_NE(statistics, entries.end());
-    (*statistics)->trigger();
-    auto* shown = w.window.findChild<QMessageBox*>(QStringLiteral("Statistics"));
+    QMessageBox* shown = w.choose(game::design::kMenuStatistics, "Statistics");
     ASSERT_NE(shown, nullptr);
     EXPECT_TRUE(shown->isVisible());
     EXPECT_TRUE(shown->text().startsWith(inLanguage(game::design::kStatisticsLines[0]) +
@@ -95,12 +98,7 @@ TEST(WindowMenu, SoundOffStartsNoCueAndIsRememberedStatisticsOpenAndQuitCloses) 
         << shown->text().toStdString();
 
     // About tells the Qt it runs on and the site.
-    const auto about = std::find_if(entries.begin(), entries.end(), [](QAction* a) {
-        return a->text() == inLanguage(game::design::kMenuAbout);
-    });
-    ASSERT_NE(about, entries.end());
-    (*about)->trigger();
-    auto* told = w.window.findChild<QMessageBox*>(QStringLiteral("About"));
+    QMessageBox* told = w.choose(game::design::kMenuAbout, "About");
     ASSERT_NE(told, nullptr);
     EXPECT_TRUE(told->text().contains(QString::fromLatin1(qVersion())));
     EXPECT_TRUE(told->text().contains(inLanguage(game::design::control("Label2").caption)));
