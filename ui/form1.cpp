@@ -12,7 +12,6 @@
 #include "ui/label_widget.h"
 #include "ui/push_button.h"
 #include "ui/qt_text.h"
-#include "ui/statistics_text.h"
 #include "ui/twips.h"
 #include "ui/window_menu.h"
 
@@ -20,7 +19,6 @@
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QScreen>
 #include <QStyleFactory>
 #include <algorithm>
@@ -68,8 +66,7 @@ Form1::Form1(const game::Platform& platform, SoundSetting* sound, QWidget* paren
                        [&speech](const std::string& text) { speech.announce(toQString(text)); });
     rules_->observe(*announcer_);
     rules_->observe(statistics_);
-    menu_ = std::make_unique<WindowMenu>(
-        *this, sound, [this] { showStatistics(); }, [this] { showAbout(); });
+    menu_ = std::make_unique<WindowMenu>(*this, sound, statistics_.figures());
     rules_->Form_Load();
 }
 
@@ -249,33 +246,6 @@ void Form1::keyPressEvent(QKeyEvent* event) {
         break;
     }
     QWidget::keyPressEvent(event);
-}
-
-void Form1::showStatistics() {
-    showBeside(QStringLiteral("Statistics"), game::design::kMenuStatistics,
-               statisticsText(statistics_.figures(), collectAtOnceReturn()));
-}
-
-void Form1::showAbout() {
-    using namespace game::design;
-    const QStringList lines{
-        inLanguage(kVersion) + QStringLiteral(": ") + QCoreApplication::applicationVersion(),
-        inLanguage(kGameLicence) + QStringLiteral(": GPL-3.0-or-later"),
-        inLanguage(kFontLicence) + QStringLiteral(": OFL-1.1"),
-        inLanguage(control("Label2").caption),
-        QStringLiteral("Qt: ") + QString::fromLatin1(qVersion()),
-    };
-    showBeside(QStringLiteral("About"), kMenuAbout, lines.join(QLatin1Char('\n')));
-}
-
-void Form1::showBeside(const QString& name, std::string_view title, const QString& text) {
-    auto* box =
-        new QMessageBox(QMessageBox::NoIcon, inLanguage(title), text, QMessageBox::Close, this);
-    box->setObjectName(name);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->button(QMessageBox::Close)->setText(inLanguage(game::design::kClose));
-    box->setModal(false);
-    box->show();
 }
 
 void Form1::contextMenuEvent(QContextMenuEvent* event) {

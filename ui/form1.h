@@ -62,11 +62,6 @@ class Form1 : public QWidget {
     template <typename T> T& named(std::string_view name);
     // The event boundary: a rule's error is reported once and the game goes on.
     void run(game::design::Handler handler);
-    // Opens this session's statistics, or the About window, beside the window; the game goes
-    // on meanwhile.
-    void showStatistics();
-    void showAbout();
-    void showBeside(const QString& name, std::string_view title, const QString& text);
 
     PictureBook book_;
     std::unique_ptr<QStyle> buttonStyle_;

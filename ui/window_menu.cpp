@@ -7,11 +7,42 @@
 #include "game/window_design.h"
 #include "ui/qt_text.h"
 #include "ui/sound_setting.h"
+#include "ui/statistics_text.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QPushButton>
 
 namespace ui {
+namespace {
 
-WindowMenu::WindowMenu(QWidget& window, SoundSetting* sound, std::function<void()> showStatistics,
-                       std::function<void()> showAbout) {
+// The version, the licences, the site line and the Qt version, one a line.
+QString aboutText() {
+    using namespace game::design;
+    const QStringList lines{
+        inLanguage(kVersion) + QStringLiteral(": ") + QCoreApplication::applicationVersion(),
+        inLanguage(kGameLicence) + QStringLiteral(": GPL-3.0-or-later"),
+        inLanguage(kFontLicence) + QStringLiteral(": OFL-1.1"),
+        inLanguage(control("Label2").caption),
+        QStringLiteral("Qt: ") + QString::fromLatin1(qVersion()),
+    };
+    return lines.join(QLatin1Char('\n'));
+}
+
+// A window of text beside the game's, closed by its own button; opening it holds nothing up.
+void showBeside(QWidget& window, const QString& name, std::string_view title, const QString& text) {
+    auto* box =
+        new QMessageBox(QMessageBox::NoIcon, inLanguage(title), text, QMessageBox::Close, &window);
+    box->setObjectName(name);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->button(QMessageBox::Close)->setText(inLanguage(game::design::kClose));
+    box->setModal(false);
+    box->show();
+}
+
+} // namespace
+
+WindowMenu::WindowMenu(QWidget& window, SoundSetting* sound, const game::SessionFigures& figures) {
     setObjectName(QStringLiteral("WindowMenu"));
     setTitle(inLanguage(game::design::kMenu));
     if (sound != nullptr) {
@@ -22,9 +53,13 @@ WindowMenu::WindowMenu(QWidget& window, SoundSetting* sound, std::function<void(
         addSeparator();
     }
     connect(addAction(inLanguage(game::design::kMenuStatistics)), &QAction::triggered, this,
-            std::move(showStatistics));
-    connect(addAction(inLanguage(game::design::kMenuAbout)), &QAction::triggered, this,
-            std::move(showAbout));
+            [&window, &figures] {
+                showBeside(window, QStringLiteral("Statistics"), game::design::kMenuStatistics,
+                           statisticsText(figures, collectAtOnceReturn()));
+            });
+    connect(addAction(inLanguage(game::design::kMenuAbout)), &QAction::triggered, this, [&window] {
+        showBeside(window, QStringLiteral("About"), game::design::kMenuAbout, aboutText());
+    });
     addSeparator();
     QAction* quit = addAction(inLanguage(game::design::kMenuQuit));
     // Shown beside the entry; the window itself takes the key (keyboard.cpp).

@@ -7,9 +7,9 @@
 // never holds up a pick's pauses.
 #pragma once
 
-#include <QMenu>
+#include "game/session_statistics.h"
 
-#include <functional>
+#include <QMenu>
 
 namespace ui {
 
@@ -20,9 +20,9 @@ class WindowMenu : public QMenu {
   public:
     // The menu of `window`, kept apart from the window's own widgets, which are its design's
     // controls alone. `sound`, when given, is switched by the Sound entry and must outlive it.
-    // `showStatistics` opens this session's statistics, `showAbout` the About window.
-    WindowMenu(QWidget& window, SoundSetting* sound, std::function<void()> showStatistics,
-               std::function<void()> showAbout);
+    // Statistics shows `figures`, this session's, which must outlive the menu. Statistics and
+    // About open beside the window, and the game goes on meanwhile.
+    WindowMenu(QWidget& window, SoundSetting* sound, const game::SessionFigures& figures);
 };
 
 } // namespace ui
