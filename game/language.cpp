@@ -51,9 +51,12 @@ std::vector<std::string_view> texts() {
         add(control.spoken);
     }
     for (std::string_view word :
-         {kFaceDown, kWon, kLost, kTie, kDealtAgain, kMenu, kMenuSound, kMenuStatistics, kMenuAbout,
-          kMenuQuit, kVersion, kGameLicence, kFontLicence, kClose}) {
+         {kFaceDown, kWon, kLost, kTie, kDealtAgain, kMenu, kMenuSound, kMenuHowToPlay,
+          kMenuStatistics, kMenuAbout, kMenuQuit, kVersion, kGameLicence, kFontLicence, kClose}) {
         add(word);
+    }
+    for (std::string_view paragraph : kHowToPlay) {
+        add(paragraph);
     }
     for (std::string_view line : kStatisticsLines) {
         add(line);

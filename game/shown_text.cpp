@@ -5,6 +5,7 @@
 #include "game/shown_text.h"
 
 #include "game/double_up.h"
+#include "game/language.h"
 #include "game/number_text.h"
 #include "game/window_design.h"
 
@@ -41,6 +42,10 @@ std::string shownCharacters() {
     };
     for (const design::Control& control : design::form1()) {
         add(control.caption);
+    }
+    // The words of the menu and of the windows it opens, which the same faces draw.
+    for (std::string_view text : design::texts()) {
+        add(text);
     }
     for (int rank = 2; rank <= 14; ++rank) {
         add(rankText(rank));

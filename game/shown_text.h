@@ -2,8 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Every character the window can show. The fonts embedded in the program are cut down to these
-// at build time, so this list must hold everything a label or a button can ever read.
+// Every character the window, its menu and the windows the menu opens can show. The fonts
+// embedded in the program are cut down to these at build time, so this list must hold everything
+// a label, a button or a menu entry can ever read.
 #pragma once
 
 #include <string>
@@ -12,7 +13,7 @@
 
 namespace game {
 
-// The characters of the window's design texts, of every rank and of every number the rules
+// The characters of the design's texts, of every rank and of every number the rules
 // can write, each once, in UTF-8, in byte order.
 std::string shownCharacters();
 

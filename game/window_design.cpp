@@ -95,7 +95,8 @@ constexpr Control playerBack(std::string_view name, int left, Handler click,
 constexpr std::string_view kKeys =
     "Клавиши: 1, 2, 3, 4 в верхнем ряду (на цифровой клавиатуре — при включённом NumLock) — "
     "выбрать карту 1, 2, 3 или 4, слева направо; Enter или пробел — нажать кнопку в фокусе; "
-    "Tab — перейти к другой кнопке; Ctrl+Q — закрыть игру.";
+    "Tab — перейти к другой кнопке; F1 — как играть; Shift+F10 или клавиша меню — меню; "
+    "Ctrl+Q — закрыть игру.";
 
 constexpr Control rankLabel(std::string_view name, int left) {
     return label(name, "Frame1", {left, 555, 375, 375}, "5", kRankFont, kCardRed);

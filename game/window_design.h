@@ -78,6 +78,7 @@ inline constexpr std::string_view kDealtAgain = "Новая раздача";
 // The window's menu (a right click, the Menu key or Shift+F10) and its entries.
 inline constexpr std::string_view kMenu = "Меню";
 inline constexpr std::string_view kMenuSound = "Звук";
+inline constexpr std::string_view kMenuHowToPlay = "Как играть";
 inline constexpr std::string_view kMenuStatistics = "Статистика";
 inline constexpr std::string_view kMenuAbout = "О программе Vantrello";
 inline constexpr std::string_view kMenuQuit = "Выход";
@@ -87,6 +88,23 @@ inline constexpr std::string_view kGameLicence = "Лицензия игры";
 inline constexpr std::string_view kFontLicence = "Лицензия шрифтов";
 // The button that closes a window the menu opened.
 inline constexpr std::string_view kClose = "Закрыть";
+
+// The paragraphs of "How to play", the keys' paragraph left out: the window's description gives
+// them. %1, %2 and %3 stand for figures worked out from the odds as the window opens.
+inline constexpr std::string_view kHowToPlay[] = {
+    "Нажмите Play, и автомат выставит выигрыш. Пока на кону ничего нет, Play стоит %1 кредита; "
+    "выигрыш на кону Play бесплатно заменяет новым.",
+    "Затем откройте одну из четырёх карт. Карта старше карты дилера удваивает выигрыш, и после "
+    "паузы карты сдаются снова; младшая отнимает выигрыш; равная — новая раздача. Туз старше "
+    "всех, масть не важна. «Забрать» переносит выигрыш в кредит.",
+    "Если забирать каждый выигрыш сразу, в долгой игре каждый заплаченный кредит возвращает %1 "
+    "кредита (ровно %2).",
+    "Удвоение этот возврат не меняет, меняется только разброс: на одну платную игру он %1 "
+    "кредита при сборе сразу и %2 при %3 удвоениях подряд.",
+    "Выгоднее всего нажимать Play снова на выигрыше меньше %1, а остальные забирать сразу: "
+    "тогда возврат %2 (ровно %3).",
+    "Кредиты — игровые фишки: их нельзя купить, и на них ничего нельзя выиграть.",
+};
 
 // The lines of the statistics, each its words, a colon and its figure.
 inline constexpr std::string_view kStatisticsLines[] = {

@@ -64,4 +64,17 @@ ExactFigures exactFigures(const Strategy& strategy) {
     return f;
 }
 
+Strategy bestReplay() {
+    Strategy best;
+    Rational bestReturn = exactFigures(best).returnToPlayer;
+    for (int below = 1; below <= kMaxReplayBelow; ++below) {
+        const Strategy replay{.replayBelow = below};
+        if (const Rational r = exactFigures(replay).returnToPlayer; r > bestReturn) {
+            best = replay;
+            bestReturn = r;
+        }
+    }
+    return best;
+}
+
 } // namespace odds

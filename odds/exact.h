@@ -37,4 +37,8 @@ struct ExactFigures {
 
 ExactFigures exactFigures(const Strategy& strategy);
 
+// Among the strategies that replay and then collect at once, every threshold from 0 to
+// kMaxReplayBelow, the one with the highest return; the lowest threshold among equals.
+Strategy bestReplay();
+
 } // namespace odds

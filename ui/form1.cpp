@@ -242,6 +242,9 @@ void Form1::keyPressEvent(QKeyEvent* event) {
         menu_->popup(focused->mapToGlobal(focused->rect().center()));
         return;
     }
+    case KeyCommand::Action::Help:
+        menu_->showHowToPlay();
+        return;
     case KeyCommand::Action::None:
         break;
     }

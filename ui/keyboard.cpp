@@ -17,6 +17,9 @@ KeyCommand keyCommand(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat)
                         (key == Qt::Key_Menu && pressed == Qt::NoModifier))) {
         return {KeyCommand::Action::Menu};
     }
+    if (!autoRepeat && key == Qt::Key_F1 && pressed == Qt::NoModifier) {
+        return {KeyCommand::Action::Help};
+    }
     // A digit typed on the keypad differs from the main keyboard's only by the keypad flag, and
     // some layouts (French AZERTY) type the digits with Shift; Ctrl, Alt and Meta leave the key
     // to the desktop.

@@ -12,7 +12,7 @@
 namespace ui {
 
 struct KeyCommand {
-    enum class Action { None, Click, Close, Menu };
+    enum class Action { None, Click, Close, Menu, Help };
     Action action = Action::None;
     // For Click: the control whose click the key stands for (the design table's `key`).
     std::string_view control = {};
@@ -22,7 +22,7 @@ struct KeyCommand {
 
 // A control's key clicks it, typed on the main keyboard (with or without Shift) or on the keypad,
 // but not with Ctrl, Alt or Meta; a key held down clicks once, not again with every repeat.
-// Ctrl+Q closes the window; the Menu key and Shift+F10 open its menu.
+// Ctrl+Q closes the window; the Menu key and Shift+F10 open its menu; F1 opens How to play.
 KeyCommand keyCommand(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat);
 
 } // namespace ui

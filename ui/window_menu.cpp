@@ -5,6 +5,7 @@
 #include "ui/window_menu.h"
 
 #include "game/window_design.h"
+#include "ui/how_to_play.h"
 #include "ui/qt_text.h"
 #include "ui/sound_setting.h"
 #include "ui/statistics_text.h"
@@ -29,20 +30,28 @@ QString aboutText() {
     return lines.join(QLatin1Char('\n'));
 }
 
-// A window of text beside the game's, closed by its own button; opening it holds nothing up.
+// A window of text beside the game's, closed by its own button or Escape; opening it holds
+// nothing up. Asked for again while open, it is brought to the front with its text made afresh.
 void showBeside(QWidget& window, const QString& name, std::string_view title, const QString& text) {
-    auto* box =
-        new QMessageBox(QMessageBox::NoIcon, inLanguage(title), text, QMessageBox::Close, &window);
-    box->setObjectName(name);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->button(QMessageBox::Close)->setText(inLanguage(game::design::kClose));
-    box->setModal(false);
+    auto* box = window.findChild<QMessageBox*>(name, Qt::FindDirectChildrenOnly);
+    if (box == nullptr || !box->isVisible()) { // a closed one is on its way out
+        box = new QMessageBox(QMessageBox::NoIcon, inLanguage(title), text, QMessageBox::Close,
+                              &window);
+        box->setObjectName(name);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->button(QMessageBox::Close)->setText(inLanguage(game::design::kClose));
+        box->setModal(false);
+    }
+    box->setText(text);
     box->show();
+    box->raise();
+    box->activateWindow();
 }
 
 } // namespace
 
-WindowMenu::WindowMenu(QWidget& window, SoundSetting* sound, const game::SessionFigures& figures) {
+WindowMenu::WindowMenu(QWidget& window, SoundSetting* sound, const game::SessionFigures& figures)
+    : window_(window) {
     setObjectName(QStringLiteral("WindowMenu"));
     setTitle(inLanguage(game::design::kMenu));
     if (sound != nullptr) {
@@ -52,6 +61,11 @@ WindowMenu::WindowMenu(QWidget& window, SoundSetting* sound, const game::Session
         connect(soundOn, &QAction::toggled, this, [sound](bool on) { sound->set(on); });
         addSeparator();
     }
+    QAction* help = addAction(inLanguage(game::design::kMenuHowToPlay));
+    // Shown beside the entry, as Quit's is; the window itself takes both keys (keyboard.cpp).
+    help->setShortcut(QKeySequence(Qt::Key_F1));
+    help->setShortcutContext(Qt::WidgetShortcut);
+    connect(help, &QAction::triggered, this, &WindowMenu::showHowToPlay);
     connect(addAction(inLanguage(game::design::kMenuStatistics)), &QAction::triggered, this,
             [&window, &figures] {
                 showBeside(window, QStringLiteral("Statistics"), game::design::kMenuStatistics,
@@ -62,10 +76,13 @@ WindowMenu::WindowMenu(QWidget& window, SoundSetting* sound, const game::Session
     });
     addSeparator();
     QAction* quit = addAction(inLanguage(game::design::kMenuQuit));
-    // Shown beside the entry; the window itself takes the key (keyboard.cpp).
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     quit->setShortcutContext(Qt::WidgetShortcut);
     connect(quit, &QAction::triggered, &window, &QWidget::close);
+}
+
+void WindowMenu::showHowToPlay() {
+    showBeside(window_, QStringLiteral("HowToPlay"), game::design::kMenuHowToPlay, howToPlayText());
 }
 
 } // namespace ui

@@ -23,6 +23,12 @@ class WindowMenu : public QMenu {
     // Statistics shows `figures`, this session's, which must outlive the menu. Statistics and
     // About open beside the window, and the game goes on meanwhile.
     WindowMenu(QWidget& window, SoundSetting* sound, const game::SessionFigures& figures);
+
+    // Opens "How to play" beside the window, as its entry and F1 do.
+    void showHowToPlay();
+
+  private:
+    QWidget& window_;
 };
 
 } // namespace ui

@@ -4,6 +4,7 @@
 
 // The characters the window can show, which the embedded fonts are cut down to.
 #include "game/double_up.h"
+#include "game/language.h"
 #include "game/number_text.h"
 #include "game/shown_text.h"
 #include "game/window_design.h"
@@ -40,10 +41,16 @@ TEST(ShownText, SplitsUtf8IntoCharacters) {
     }
 }
 
-TEST(ShownText, HoldsEveryCharacterOfEveryCaption) {
+TEST(ShownText, HoldsEveryCharacterOfEveryCaptionAndOfTheMenusWords) {
     for (const design::Control& control : design::form1()) {
         for (const std::string& character : utf8Characters(control.caption)) {
             EXPECT_TRUE(shown(character)) << control.name << ": '" << character << "'";
+        }
+    }
+    // The menu's entries and the windows it opens: "—" and «» are in no caption.
+    for (std::string_view text : design::texts()) {
+        for (const std::string& character : utf8Characters(text)) {
+            EXPECT_TRUE(shown(character)) << text << ": '" << character << "'";
         }
     }
 }

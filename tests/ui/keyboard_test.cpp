@@ -25,7 +25,7 @@ struct KeyCase {
     KeyCommand expected;
 };
 
-TEST(KeyCommands, DigitsClickThePlayersBacksCtrlQClosesAndShiftF10OpensTheMenu) {
+TEST(KeyCommands, DigitsClickThePlayersBacksCtrlQClosesShiftF10OpensTheMenuAndF1TheHelp) {
     const KeyCommand none{};
     const std::vector<KeyCase> cases{
         {Qt::Key_1, Qt::NoModifier, false, {Action::Click, "Short2"}},
@@ -55,6 +55,9 @@ TEST(KeyCommands, DigitsClickThePlayersBacksCtrlQClosesAndShiftF10OpensTheMenu) 
         {Qt::Key_F10, Qt::ShiftModifier, true, none},
         {Qt::Key_F10, Qt::NoModifier, false, none},
         {Qt::Key_Menu, Qt::NoModifier, false, {Action::Menu}},
+        {Qt::Key_F1, Qt::NoModifier, false, {Action::Help}},
+        {Qt::Key_F1, Qt::NoModifier, true, none},
+        {Qt::Key_F1, Qt::ShiftModifier, false, none},
     };
     for (const KeyCase& c : cases) {
         EXPECT_EQ(keyCommand(c.key, c.modifiers, c.autoRepeat), c.expected)

@@ -3,9 +3,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The window's menu: a right click, the Menu key and Shift+F10 open it, its Sound entry switches
-// the cues off and on and is remembered, and Quit closes the window.
+// the cues off and on and is remembered, How to play (F1 too) and Statistics open beside it, and
+// Quit closes the window.
 #include "tests/ui/posted_input.h"
 #include "tests/ui/window_fixture.h"
+#include "ui/how_to_play.h"
 #include "ui/qt_text.h"
 #include "ui/sound_setting.h"
 
@@ -65,6 +67,21 @@ TEST(WindowMenu, OpensOnARightClickTheMenuKeyAndShiftF10) {
         EXPECT_TRUE(w.menu().isVisible());
         w.menu().close();
     }
+}
+
+TEST(WindowMenu, F1AndItsEntryOpenHowToPlayOnceAndEscapeClosesIt) {
+    WindowWithSound w;
+    w.window.show();
+    settle();
+    postKey(w.window, Qt::Key_F1);
+    settle();
+    QMessageBox* help = w.choose(game::design::kMenuHowToPlay, "HowToPlay");
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(w.window.findChildren<QMessageBox*>(QStringLiteral("HowToPlay")).size(), 1);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->text(), howToPlayText());
+    QTest::keyClick(help, Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
 }
 
 TEST(WindowMenu, SoundOffStartsNoCueAndIsRememberedStatisticsOpenAndQuitCloses) {

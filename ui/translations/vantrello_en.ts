@@ -8,10 +8,6 @@
         <translation>Test mode - Vantrello card game</translation>
     </message>
     <message>
-        <source>Клавиши: 1, 2, 3, 4 в верхнем ряду (на цифровой клавиатуре — при включённом NumLock) — выбрать карту 1, 2, 3 или 4, слева направо; Enter или пробел — нажать кнопку в фокусе; Tab — перейти к другой кнопке; Ctrl+Q — закрыть игру.</source>
-        <translation>Keys: 1, 2, 3, 4 on the top row (on the keypad with NumLock on) pick card 1, 2, 3 or 4, left to right; Enter or Space presses the focused button; Tab moves to the other button; Ctrl+Q closes the game.</translation>
-    </message>
-    <message>
         <source>Забрать</source>
         <translation>Collect</translation>
     </message>
@@ -242,6 +238,38 @@
     <message>
         <source>Лицензия шрифтов</source>
         <translation>Font licence</translation>
+    </message>
+    <message>
+        <source>Клавиши: 1, 2, 3, 4 в верхнем ряду (на цифровой клавиатуре — при включённом NumLock) — выбрать карту 1, 2, 3 или 4, слева направо; Enter или пробел — нажать кнопку в фокусе; Tab — перейти к другой кнопке; F1 — как играть; Shift+F10 или клавиша меню — меню; Ctrl+Q — закрыть игру.</source>
+        <translation>Keys: 1, 2, 3, 4 on the top row (on the keypad with NumLock on) pick card 1, 2, 3 or 4, left to right; Enter or Space presses the focused button; Tab moves to the other button; F1 shows how to play; Shift+F10 or the Menu key opens the menu; Ctrl+Q closes the game.</translation>
+    </message>
+    <message>
+        <source>Как играть</source>
+        <translation>How to play</translation>
+    </message>
+    <message>
+        <source>Нажмите Play, и автомат выставит выигрыш. Пока на кону ничего нет, Play стоит %1 кредита; выигрыш на кону Play бесплатно заменяет новым.</source>
+        <translation>Press Play and the machine puts up a win. While nothing is at stake, Play costs %1 credits; with a win at stake, Play replaces it by a new one for free.</translation>
+    </message>
+    <message>
+        <source>Затем откройте одну из четырёх карт. Карта старше карты дилера удваивает выигрыш, и после паузы карты сдаются снова; младшая отнимает выигрыш; равная — новая раздача. Туз старше всех, масть не важна. «Забрать» переносит выигрыш в кредит.</source>
+        <translation>Then turn up one of the four cards. A card higher than the dealer&apos;s doubles the win, and after a pause the cards are dealt again; a lower one loses the win; an equal one deals again. Aces are highest; suits do not count. Collect adds the win to the credit.</translation>
+    </message>
+    <message>
+        <source>Если забирать каждый выигрыш сразу, в долгой игре каждый заплаченный кредит возвращает %1 кредита (ровно %2).</source>
+        <translation>If you collect every win at once, each credit you pay returns %1 credits in the long run (exactly %2).</translation>
+    </message>
+    <message>
+        <source>Удвоение этот возврат не меняет, меняется только разброс: на одну платную игру он %1 кредита при сборе сразу и %2 при %3 удвоениях подряд.</source>
+        <translation>Doubling does not change that return, only its spread: per paid play it is %1 credits when you collect at once and %2 after %3 doublings in a row.</translation>
+    </message>
+    <message>
+        <source>Выгоднее всего нажимать Play снова на выигрыше меньше %1, а остальные забирать сразу: тогда возврат %2 (ровно %3).</source>
+        <translation>You do best to press Play again on a win below %1 and collect the others at once: the return is then %2 (exactly %3).</translation>
+    </message>
+    <message>
+        <source>Кредиты — игровые фишки: их нельзя купить, и на них ничего нельзя выиграть.</source>
+        <translation>Credits are play tokens: they cannot be bought, and nothing can be won with them.</translation>
     </message>
 </context>
 </TS>
