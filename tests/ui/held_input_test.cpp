@@ -4,12 +4,14 @@
 
 // The pause of the window: everything but input runs during it, input waits and is handed over
 // in order at the next pass of the event pump, and a close ends it at once.
+#include "tests/ui/posted_input.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/held_input.h"
 #include "ui/qt_services.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QShortcut>
@@ -264,6 +266,39 @@ TEST(Form1Pause, AClickDuringTheNextDealPauseRunsNestedAtThePump) {
     // Won 40, banked at the pump (137), then the pick deals as on an idle table (134).
     EXPECT_EQ(w.text("LabelCredit"), "134");
     EXPECT_EQ(w.text("LabelStep"), "1");
+}
+
+// The menu and How to play, asked for during a pick's next-deal pause, open only once the pick
+// has dealt again; the next pick leaves How to play open and goes through both its pauses.
+TEST(Form1Pause, TheMenuAndHowToPlayAskedForInAPauseOpenAfterThePickWhichLeavesThemOpen) {
+    PausingWindow w;
+    w.dealt(20, {3, 9, 9, 9, 9});
+    w.pauser.meanwhile = [&](std::uint32_t ms) {
+        if (ms == 2500) {
+            postKey(w.window, Qt::Key_F1);
+            postMouseClick(w.window, QPoint(150, 200), Qt::RightButton);
+        }
+    };
+    w.scriptCards({3, 9, 9, 9, 9});
+    w.click("Short2");
+    const auto* help = w.window.findChild<QWidget*>(QStringLiteral("HowToPlay"));
+    EXPECT_TRUE(help == nullptr || !help->isVisible()) << "opened during the pause";
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "the menu opened during the pause";
+    EXPECT_EQ(w.text("LabelStep"), "2");
+    settle();
+    help = w.window.findChild<QWidget*>(QStringLiteral("HowToPlay"));
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr) << "the right click opened no menu";
+    menu->close();
+
+    w.pauser.meanwhile = nullptr;
+    w.log.clear();
+    w.scriptCards({2, 2, 2, 2, 2});
+    w.click("Short3");
+    EXPECT_EQ(w.log, (Log{kClick, "pause 300", kWin, "pause 2500"}));
+    EXPECT_TRUE(help->isVisible());
 }
 
 // The window's close button and Ctrl+Q end the pick's next-deal pause at once: a close is never
