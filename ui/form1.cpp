@@ -239,7 +239,7 @@ void Form1::keyPressEvent(QKeyEvent* event) {
     case KeyCommand::Action::Menu: {
         // Beneath the control that has the focus, as the Menu key places it.
         const QWidget* focused = focusWidget() != nullptr ? focusWidget() : this;
-        menu_->popup(focused->mapToGlobal(focused->rect().center()));
+        menu_->popupOnFirstEntry(focused->mapToGlobal(focused->rect().center()));
         return;
     }
     case KeyCommand::Action::Help:

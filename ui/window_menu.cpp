@@ -11,8 +11,12 @@
 #include "ui/statistics_text.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QWindow>
+
 #include <QMessageBox>
 #include <QPushButton>
+#include <memory>
 
 namespace ui {
 namespace {
@@ -34,15 +38,20 @@ QString aboutText() {
 // nothing up. Asked for again while open, it is brought to the front with its text made afresh.
 void showBeside(QWidget& window, const QString& name, std::string_view title, const QString& text) {
     auto* box = window.findChild<QMessageBox*>(name, Qt::FindDirectChildrenOnly);
-    if (box == nullptr || !box->isVisible()) { // a closed one is on its way out
+    if (box != nullptr && box->isVisible()) {
+        box->setText(text);
+    } else { // none, or a closed one on its way out
         box = new QMessageBox(QMessageBox::NoIcon, inLanguage(title), text, QMessageBox::Close,
                               &window);
         box->setObjectName(name);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->button(QMessageBox::Close)->setText(inLanguage(game::design::kClose));
         box->setModal(false);
+        // Closed, it gives the keyboard back to the game, as a window manager would; without
+        // one, it would stay with no window at all.
+        QObject::connect(box, &QMessageBox::finished, &window,
+                         [&window] { window.activateWindow(); });
     }
-    box->setText(text);
     box->show();
     box->raise();
     box->activateWindow();
@@ -79,6 +88,25 @@ WindowMenu::WindowMenu(QWidget& window, SoundSetting* sound, const game::Session
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     quit->setShortcutContext(Qt::WidgetShortcut);
     connect(quit, &QAction::triggered, &window, &QWidget::close);
+}
+
+void WindowMenu::popupOnFirstEntry(QPoint at) {
+    popup(at);
+    // Once the menu has the keyboard. Taking it makes the window system activate the game's
+    // window again, which a screen reader speaks whole over an entry chosen before.
+    const auto choose = [this] { setActiveAction(actions().constFirst()); };
+    if (QGuiApplication::focusWindow() == windowHandle()) {
+        choose();
+        return;
+    }
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
+                          [this, connection, choose](QWindow* focused) {
+                              QObject::disconnect(*connection);
+                              if (focused == windowHandle() && isVisible()) {
+                                  choose();
+                              }
+                          });
 }
 
 void WindowMenu::showHowToPlay() {

@@ -24,6 +24,10 @@ class WindowMenu : public QMenu {
     // About open beside the window, and the game goes on meanwhile.
     WindowMenu(QWidget& window, SoundSetting* sound, const game::SessionFigures& figures);
 
+    // Opens the menu at `at` as a key does: on its first entry, as the desktop's menus do, so
+    // that the arrows go on from there and a screen reader has an entry to speak at once.
+    void popupOnFirstEntry(QPoint at);
+
     // Opens "How to play" beside the window, as its entry and F1 do.
     void showHowToPlay();
 

@@ -46,6 +46,10 @@ fi
 #   deal     (no key) the next deal, after that pause
 #   tab      Tab: the focus moves to "Забрать"
 #   collect  Enter on "Забрать": the win goes onto the credit
+#   menu     Shift+F10: the menu opens on its first entry
+#   entry    Down: the next entry
+#   help, stats, about   Enter on an entry: the window it opens, read with its text
+#   back     Escape: that window closes, and the focus is back on "Забрать"
 #   close    Ctrl+Q
 expectations=$(
     cat <<'EOF'
@@ -61,6 +65,11 @@ tab      табуляция       # the key echo, translated
 tab      Забрать         # the newly focused button
 collect  return
 collect  Кредит
+menu     Звук            # the first entry, Sound, with its check
+help     Как играть      # each window's title; Orca reads its text after it, but now and then
+stats    Статистика      # cuts the text short for the focused button that follows
+about    О программе
+back     Забрать
 close    control         # "левый control"; the Q with Ctrl is not echoed
 EOF
 )
@@ -355,6 +364,25 @@ await_speech
 press collect Return
 wait_until "$game_wait" announced || true
 await_speech
+
+# The menu by Shift+F10, an entry chosen with the arrows and Enter, and the window it opens read
+# and closed by Escape, for each window the menu opens.
+for entry in "help 1" "stats 2" "about 3"; do
+    read -r name downs <<<"$entry"
+    press menu shift+F10
+    wait_until "$game_wait" focus_told Звук || true
+    await_speech
+    for ((down = 1; down <= downs; down++)); do
+        press entry Down
+        await_speech
+    done
+    press "$name" Return
+    wait_until "$game_wait" focus_told Закрыть || fail "$name: no window was seen opening"
+    await_speech
+    press back Escape
+    wait_until "$game_wait" focus_told Забрать || fail "$name: the focus did not come back"
+    await_speech
+done
 
 # Ctrl is held until Orca has echoed it, as a person's hand holds it: pressed with Q at once, its
 # echo is cut by Q (Orca interrupts its speech at each key) before speech-dispatcher passes it on.
