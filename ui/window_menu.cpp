@@ -35,22 +35,23 @@ QString aboutText() {
 }
 
 // A window of text beside the game's, closed by its own button or Escape; opening it holds
-// nothing up. Asked for again while open, it is brought to the front with its text made afresh.
+// nothing up. Made once and kept, hidden, when closed: asked for again, it shows its text made
+// afresh. (Deleting it on close would also lose the key release that closed it, which Qt's
+// screen-reader bridge still holds for it, and leak that copy.)
 void showBeside(QWidget& window, const QString& name, std::string_view title, const QString& text) {
     auto* box = window.findChild<QMessageBox*>(name, Qt::FindDirectChildrenOnly);
-    if (box != nullptr && box->isVisible()) {
-        box->setText(text);
-    } else { // none, or a closed one on its way out
+    if (box == nullptr) {
         box = new QMessageBox(QMessageBox::NoIcon, inLanguage(title), text, QMessageBox::Close,
                               &window);
         box->setObjectName(name);
-        box->setAttribute(Qt::WA_DeleteOnClose);
         box->button(QMessageBox::Close)->setText(inLanguage(game::design::kClose));
         box->setModal(false);
         // Closed, it gives the keyboard back to the game, as a window manager would; without
         // one, it would stay with no window at all.
         QObject::connect(box, &QMessageBox::finished, &window,
                          [&window] { window.activateWindow(); });
+    } else {
+        box->setText(text);
     }
     box->show();
     box->raise();

@@ -116,6 +116,13 @@ TEST(WindowMenu, SoundOffStartsNoCueAndIsRememberedStatisticsOpenAndQuitCloses) 
     EXPECT_TRUE(shown->text().startsWith(inLanguage(game::design::kStatisticsLines[0]) +
                                          QStringLiteral(": 1\n")))
         << shown->text().toStdString();
+    // Closed and asked for again after a collect, the same window shows the figures anew.
+    const QString before = shown->text();
+    shown->close();
+    QTest::mouseClick(w.window.findChild<QWidget*>(QStringLiteral("Command2")), Qt::LeftButton);
+    EXPECT_EQ(w.choose(game::design::kMenuStatistics, "Statistics"), shown);
+    EXPECT_TRUE(shown->isVisible());
+    EXPECT_NE(shown->text(), before);
 
     // About tells the Qt it runs on and the site.
     QMessageBox* told = w.choose(game::design::kMenuAbout, "About");
