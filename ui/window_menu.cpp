@@ -12,10 +12,10 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QWindow>
-
 #include <QMessageBox>
 #include <QPushButton>
+#include <QWindow>
+
 #include <memory>
 
 namespace ui {

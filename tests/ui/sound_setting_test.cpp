@@ -5,6 +5,7 @@
 // The remembered sound choice: nothing written without a change, the change read at the next
 // start, and a missing, unreadable, damaged or unwritable file handled without losing the game's
 // sound or the player's choice.
+#include "tests/game/fakes.h"
 #include "tests/support/stderr_capture.h"
 #include "ui/sound_setting.h"
 
@@ -16,11 +17,6 @@
 
 namespace ui::testing {
 namespace {
-
-struct Recorded : game::CuePlayer {
-    std::vector<std::string> played;
-    void play(const std::string& path) override { played.push_back(path); }
-};
 
 TEST(SoundSetting, IsWrittenOnlyWhenChangedAndReadAtTheNextStart) {
     QTemporaryDir home;
@@ -86,14 +82,15 @@ TEST(SoundSetting, AnUnwritableDirectoryKeepsTheChoiceForTheSessionAndSaysSoOnce
 TEST(SoundSetting, SoundOffHandsNoCueOnAndOnHandsEachOn) {
     QTemporaryDir home;
     SoundSetting setting(home.filePath(QStringLiteral("vantrello.conf")));
-    Recorded inner;
+    game::testing::Log played;
+    game::testing::RecordingCues inner{played};
     SwitchedCues cues(inner, setting);
     cues.play("click.wav");
     setting.set(false);
     cues.play("win.wav");
     setting.set(true);
     cues.play("win.wav");
-    EXPECT_EQ(inner.played, (std::vector<std::string>{"click.wav", "win.wav"}));
+    EXPECT_EQ(played, (game::testing::Log{"cue click.wav", "cue win.wav"}));
 }
 
 } // namespace
