@@ -100,7 +100,7 @@ void paint(QPainter& p, const Report& report) {
     for (std::size_t i = 0; i < table.wins.size(); ++i) {
         const WinChance& w = table.wins[i];
         const double x = top.area.left() + slot * (static_cast<double>(i) + 0.5);
-        const double chance = w.probability.approx();
+        const double chance = approx(w.probability);
         p.fillRect(
             QRectF(x - slot * 0.3, top.y(chance), slot * 0.6, top.area.bottom() - top.y(chance)),
             kExact);
@@ -117,26 +117,34 @@ void paint(QPainter& p, const Report& report) {
     legend(p, QPointF(top.area.left(), top.area.bottom() + 40), "exact chance",
            "simulated share, 99.9 % interval");
 
-    // The return of each strategy.
+    // The return of each strategy, on a logarithmic scale: the capped free re-deal returns
+    // hundreds of times what collecting at once does. An infinite return has no mark.
     double low = 1.0;
     double high = 1.0;
     for (const StrategyResult& r : report.results) {
-        low = std::min(low, r.exact.returnToPlayer.approx());
-        high = std::max(high, r.exact.returnToPlayer.approx());
+        if (r.exact.returnToPlayer) {
+            low = std::min(low, approx(*r.exact.returnToPlayer));
+            high = std::max(high, approx(*r.exact.returnToPlayer));
+        }
         if (r.fast) {
             const Estimate e = estimate(*r.fast).returnToPlayer;
-            low = std::min(low, e.low);
+            low = std::min(low, std::max(e.low, e.value / 2));
             high = std::max(high, e.high);
         }
     }
-    low = std::floor(low * 10) / 10;
-    high = std::ceil(high * 10) / 10;
-    const Panel bottom{QRectF(90, 460, kWidth - 130, 290), low, high, false};
     std::vector<double> ticks;
-    for (double t = low; t <= high + 1e-9; t += 0.1) {
-        ticks.push_back(std::round(t * 10) / 10);
+    const double decade = std::pow(10.0, std::floor(std::log10(low)));
+    for (double d = decade; d <= high * 10; d *= 10) {
+        for (const double m : {1.0, 2.0, 5.0}) {
+            if (d * m >= low / 1.2 && d * m <= high * 1.2) {
+                ticks.push_back(d * m);
+            }
+        }
     }
-    frame(p, bottom, "Return to player of each strategy (1 = break-even): exact and simulated",
+    low = std::min(low / 1.2, ticks.front());
+    high = std::max(high * 1.2, ticks.back());
+    const Panel bottom{QRectF(90, 460, kWidth - 130, 290), low, high, true};
+    frame(p, bottom, "Return to player of each strategy (1 = break-even, logarithmic): exact and simulated",
           ticks);
     p.setPen(QPen(Qt::black, 1, Qt::DashLine));
     p.drawLine(QPointF(bottom.area.left(), bottom.y(1.0)),
@@ -145,11 +153,16 @@ void paint(QPainter& p, const Report& report) {
     for (std::size_t i = 0; i < report.results.size(); ++i) {
         const StrategyResult& r = report.results[i];
         const double x = bottom.area.left() + column * (static_cast<double>(i) + 0.5);
-        const double exact = bottom.y(r.exact.returnToPlayer.approx());
-        p.fillRect(QRectF(x - column * 0.35, exact - 1.5, column * 0.7, 3), kExact);
+        if (r.exact.returnToPlayer) {
+            const double exact = bottom.y(approx(*r.exact.returnToPlayer));
+            p.fillRect(QRectF(x - column * 0.35, exact - 1.5, column * 0.7, 3), kExact);
+        }
         if (r.fast) {
+            // Without a finite variance an interval means nothing: the value alone.
             const Estimate e = estimate(*r.fast).returnToPlayer;
-            whisker(p, x, bottom.y(e.low), bottom.y(e.value), bottom.y(e.high));
+            const bool interval = figureRows(r.exact).front().hasInterval;
+            whisker(p, x, bottom.y(interval ? e.low : e.value), bottom.y(e.value),
+                    bottom.y(interval ? e.high : e.value));
         }
         p.save();
         p.setPen(Qt::black);

@@ -2,12 +2,15 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The command line of vantrello-odds.
+// The command line of vantrello-odds, read with Qt's QCommandLineParser.
 #pragma once
 
 #include "odds/strategy.h"
 
+#include <QStringList>
+
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,14 +25,17 @@ struct Options {
     std::uint64_t seed = 1;
     unsigned threads = 0; // 0: one per core
     bool json = false;
+    // --best: the strategy (the one --strategy given, or none) the family pick-to=2..13 is put
+    // on top of; `strategies` is then that family.
+    std::optional<Strategy> bestOf;
     std::string chart; // a file name ending in .svg or .png, or empty
     bool help = false;
     bool version = false;
 };
 
-// Parses the arguments after the program's name. Throws std::invalid_argument with a one-line
+// Parses the arguments, the program's name first. Throws std::invalid_argument with a one-line
 // reason for anything it does not take.
-Options parseCommandLine(const std::vector<std::string>& arguments);
+Options parseCommandLine(const QStringList& arguments);
 
 // The --help text.
 std::string usage();

@@ -6,6 +6,7 @@
 
 #include "game/double_up.h"
 #include "game/simulated_win.h"
+#include "odds/stretch.h"
 
 #include <bit>
 
@@ -51,9 +52,71 @@ template <bool Traced> class Player {
 
     Tally run(std::uint64_t deals) {
         while (tally_.deals < deals) {
-            stretch();
+            playStretch(*this, strategy_, tally_);
         }
         return tally_;
+    }
+
+    // The table as playStretch sees it.
+    std::int64_t win() const { return win_; }
+    int dealer() const { return ranks_[0]; }
+
+    // A press of "Play": charged on a win of 0; in a chain it counts a step and deals again for
+    // the same win, otherwise it puts up a fresh simulated win.
+    void play() {
+        time_.ms += SimulatedTime::kThinkMs;
+        if (win_ == 0) {
+            credit_ -= kCharge;
+        }
+        if (eche_ == -1) {
+            ++step_;
+        } else {
+            stream_.reseed(time_.seconds());
+            const int win = game::drawWin(game::kWinDraws,
+                                          [this](game::Draw draw) { return stream_.draw(draw); });
+            win_ = win;
+            ++tally_.winsPutUp[static_cast<std::size_t>(win)];
+        }
+        dealCards();
+        record('P', 0);
+    }
+
+    // A pick of the next card; a won or tied one deals again by itself.
+    void pick() {
+        const int slot = nextSlot_;
+        nextSlot_ = nextSlot_ == 5 ? 2 : nextSlot_ + 1;
+        time_.ms += SimulatedTime::kThinkMs + kShowdownPauseMs;
+        ++tally_.picks;
+        const int dealer = ranks_[0];
+        const int picked = ranks_[static_cast<std::size_t>(slot - 1)];
+        if (picked > dealer) {
+            win_ += win_;
+            eche_ = -1;
+        } else if (picked < dealer) {
+            win_ = 0;
+            step_ = 1;
+            eche_ = 0;
+            record('S', slot);
+            return;
+        } else {
+            eche_ = -1;
+        }
+        // The chain's next deal: no charge on a standing win, one more step.
+        time_.ms += kNextDealPauseMs;
+        if (win_ == 0) {
+            credit_ -= kCharge;
+        }
+        ++step_;
+        dealCards();
+        record('S', slot);
+    }
+
+    void collect() {
+        time_.ms += SimulatedTime::kThinkMs;
+        credit_ += win_;
+        win_ = 0;
+        eche_ = 0;
+        record('C', 0);
     }
 
   private:
@@ -79,83 +142,6 @@ template <bool Traced> class Player {
         }
         doubled_ = win_ + win_;
         ++tally_.deals;
-    }
-
-    // The press of "Play", with no chain running.
-    void play() {
-        time_.ms += SimulatedTime::kThinkMs;
-        if (win_ == 0) {
-            credit_ -= kCharge;
-        }
-        stream_.reseed(time_.seconds());
-        const int win =
-            game::drawWin(game::kWinDraws, [this](game::Draw draw) { return stream_.draw(draw); });
-        win_ = win;
-        ++tally_.winsPutUp[static_cast<std::size_t>(win)];
-        dealCards();
-        record('P', 0);
-    }
-
-    // A pick of the next card: true when the chain goes on (won or tied), which deals again.
-    bool pick() {
-        const int slot = nextSlot_;
-        nextSlot_ = nextSlot_ == 5 ? 2 : nextSlot_ + 1;
-        time_.ms += SimulatedTime::kThinkMs + kShowdownPauseMs;
-        ++tally_.picks;
-        const int dealer = ranks_[0];
-        const int picked = ranks_[static_cast<std::size_t>(slot - 1)];
-        if (picked > dealer) {
-            win_ += win_;
-            eche_ = -1;
-        } else if (picked < dealer) {
-            win_ = 0;
-            step_ = 1;
-            eche_ = 0;
-            record('S', slot);
-            return false;
-        } else {
-            eche_ = -1;
-        }
-        // The chain's next deal: no charge on a standing win, one more step.
-        time_.ms += kNextDealPauseMs;
-        if (win_ == 0) {
-            credit_ -= kCharge;
-        }
-        ++step_;
-        dealCards();
-        record('S', slot);
-        return true;
-    }
-
-    void stretch() {
-        std::uint64_t plays = 1;
-        play();
-        while (win_ != 0 && win_ < strategy_.replayBelow) {
-            ++plays;
-            play();
-        }
-        if (win_ == 0) {
-            tally_.addStretch(0, plays);
-            return;
-        }
-        int doubled = 0;
-        while (doubled < strategy_.doubles) {
-            const std::int64_t before = win_;
-            if (!pick()) {
-                tally_.addStretch(0, plays);
-                return;
-            }
-            if (win_ != before) {
-                ++doubled;
-            }
-        }
-        time_.ms += SimulatedTime::kThinkMs;
-        const std::int64_t collected = win_;
-        credit_ += win_;
-        win_ = 0;
-        eche_ = 0;
-        record('C', 0);
-        tally_.addStretch(collected, plays);
     }
 
     Strategy strategy_;

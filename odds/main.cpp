@@ -6,10 +6,12 @@
 // simulating it through the game's own rules and on the fast path.
 #include "odds/chart.h"
 #include "odds/command_line.h"
+#include "odds/json_report.h"
 #include "odds/report.h"
 #include "odds/simulation.h"
 
 #include <QGuiApplication>
+#include <QStringList>
 
 #include <unistd.h>
 
@@ -64,9 +66,13 @@ void onlyErrors(QtMsgType type, const QMessageLogContext&, const QString& messag
 } // namespace
 
 int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
     odds::Options options;
     try {
-        options = odds::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+        options = odds::parseCommandLine(arguments);
     } catch (const std::exception& e) {
         std::cerr << "vantrello-odds: " << e.what() << "\n";
         return 2;
@@ -83,35 +89,50 @@ int main(int argc, char** argv) {
     try {
         odds::Report report;
         report.seed = options.seed;
+        report.bestOf = options.bestOf;
         const unsigned threads = options.threads > 0
                                      ? options.threads
                                      : std::max(1U, std::thread::hardware_concurrency());
+        // Only what the simulations can play is simulated; the rest is reported exactly.
+        std::vector<odds::Strategy> simulated;
+        for (const odds::Strategy& s : options.strategies) {
+            if (odds::simulable(s)) {
+                simulated.push_back(s);
+            }
+        }
         std::vector<odds::Tally> fast;
         std::vector<odds::Tally> rules;
         if (options.simulateFast) {
             Progress progress("fast path ");
-            fast = odds::simulate(options.strategies, odds::Path::Fast, options.fastRounds,
-                                  options.seed, threads, std::ref(progress));
+            fast = odds::simulate(simulated, odds::Path::Fast, options.fastRounds, options.seed,
+                                  threads, std::ref(progress));
             report.fastRounds = options.fastRounds;
         }
         if (options.simulateRules) {
             Progress progress("game rules");
-            rules = odds::simulate(options.strategies, odds::Path::Rules, options.rulesRounds,
-                                   options.seed, threads, std::ref(progress));
+            rules = odds::simulate(simulated, odds::Path::Rules, options.rulesRounds, options.seed,
+                                   threads, std::ref(progress));
             report.rulesRounds = options.rulesRounds;
         }
-        for (std::size_t i = 0; i < options.strategies.size(); ++i) {
-            odds::StrategyResult r{
-                options.strategies[i], odds::exactFigures(options.strategies[i]), {}, {}};
-            if (!fast.empty()) {
-                r.fast = fast[i];
-            }
-            if (!rules.empty()) {
-                r.rules = rules[i];
+        std::size_t next = 0;
+        for (const odds::Strategy& s : options.strategies) {
+            odds::StrategyResult r{s, odds::exactFigures(s), {}, {}};
+            if (odds::simulable(s)) {
+                if (!fast.empty()) {
+                    r.fast = fast[next];
+                }
+                if (!rules.empty()) {
+                    r.rules = rules[next];
+                }
+                ++next;
             }
             report.results.push_back(r);
         }
-        std::cout << (options.json ? odds::renderJson(report) : odds::renderText(report));
+        if (options.json) {
+            std::cout << odds::renderJson(report).toStdString();
+        } else {
+            std::cout << odds::renderText(report);
+        }
 
         if (!options.chart.empty()) {
             // Drawing text needs a GUI application, but never a display.

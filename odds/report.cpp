@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <sstream>
 
 namespace odds {
@@ -17,7 +18,7 @@ constexpr int kPlaces = 6;
 
 std::string fixed(double value, int places) {
     if (std::isinf(value)) {
-        return "inf";
+        return "no bound";
     }
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.*f", places, value);
@@ -29,34 +30,6 @@ std::string padded(std::string text, std::size_t width) {
         text.append(width - text.size(), ' ');
     }
     return text;
-}
-
-struct Row {
-    const char* label;
-    const char* key;
-    std::string fraction; // the exact figure as a fraction (the variance for the spread)
-    std::string decimal;
-    Estimate (*pick)(const SimulatedFigures&);
-    double exact;
-};
-
-std::vector<Row> rows(const ExactFigures& e) {
-    return {
-        {"return to player", "return_to_player", e.returnToPlayer.fraction(),
-         e.returnToPlayer.decimal(kPlaces),
-         [](const SimulatedFigures& f) { return f.returnToPlayer; }, e.returnToPlayer.approx()},
-        {"plays per collected win", "plays_per_collect", e.playsPerCollect.fraction(),
-         e.playsPerCollect.decimal(kPlaces),
-         [](const SimulatedFigures& f) { return f.playsPerCollect; }, e.playsPerCollect.approx()},
-        {"charges per collected win", "charges_per_collect", e.chargesPerCollect.fraction(),
-         e.chargesPerCollect.decimal(kPlaces),
-         [](const SimulatedFigures& f) { return f.chargesPerCollect; },
-         e.chargesPerCollect.approx()},
-        {"spread per charged play", "spread_per_charge",
-         "sqrt(" + e.variancePerCharge.fraction() + ")", e.variancePerCharge.sqrtDecimal(kPlaces),
-         [](const SimulatedFigures& f) { return f.spreadPerCharge; },
-         std::sqrt(e.variancePerCharge.approx())},
-    };
 }
 
 // Ends every line of the text without trailing blanks.
@@ -81,10 +54,6 @@ std::string trimmed(const std::string& text) {
     return out;
 }
 
-std::string interval(const Estimate& e) {
-    return fixed(e.value, 4) + " [" + fixed(e.low, 4) + ", " + fixed(e.high, 4) + "]";
-}
-
 const char* kMeaning = R"(What the figures mean
   return to player           credits collected for every credit charged, in the long run;
                              above 1 the player comes out ahead (this is the test mode, which
@@ -94,19 +63,129 @@ const char* kMeaning = R"(What the figures mean
   spread per charged play    the standard deviation of what one charged play brings in, in
                              credits, counting everything up to the next charge; exact as the
                              square root of the exact variance
-A showdown wins 6/13, loses 6/13 and re-deals on a tie (1/13), so doubling is a fair bet: it
-never changes the return, only widens the spread and makes collects rarer and bigger. Pressing
-"Play" on a standing win is free and replaces it by a fresh simulated win, which is 0 three
-times in four; that pays only for wins below what a fresh stretch is worth.
+"unbounded" marks a figure with no finite value: a sum over ever longer chains that grows
+without bound. "never collects" marks a strategy that collects nothing.
+The dealer's card is face up before the player chooses, so a pick's chances depend on it (the
+table above). Picking blind wins 6/13, loses 6/13 and ties 1/13 on average: a fair bet, which
+leaves the return alone and only widens the spread. Picking only against low cards pays, and
+a press of "Play" during a chain deals again for free (the win and the credit stay), so a
+player can wait for a low card before every pick: with that free re-deal the return grows
+without bound as the cap on the win grows.
 The simulations play each strategy with the game's own generator, the clock moved on by the
-player's pace and the game's pauses: once through the game's own rules, once on the fast path,
-which draws the same numbers in the same order on plain numbers. Beside each figure: the
-simulated value and its 99.9 % confidence interval. Each figure falls outside its interval
-one time in a thousand by chance alone, so among a hundred or so figures one outside now and
-then is expected; the default seed gives a run with all of them inside.
+player's pace and the game's pauses: once through the game's own rules, reading the win and
+the dealer's card off the table, once on the fast path, which draws the same numbers in the
+same order on plain numbers. Beside each figure: the simulated value and its 99.9 %
+confidence interval. Each figure falls outside its interval one time in a thousand by chance
+alone, so among a hundred or so figures one outside now and then is expected. A figure whose
+estimate has an infinite spread of its own gets no interval and counts for nothing in the exit
+status: its simulated value is shown alone.
 )";
 
+// Whether the strategy is the free re-deal with a cap, whose return the cap alone bounds.
+bool cappedFreeRedeal(const Strategy& s) {
+    return s.redealTo > 0 && s.collectAt > 0 && s.pickTo >= s.redealTo;
+}
+
+void strategyBlock(std::ostringstream& out, const StrategyResult& r) {
+    out << describe(r.strategy) << "  (--strategy " << name(r.strategy) << ")\n";
+    std::optional<SimulatedFigures> fast;
+    std::optional<SimulatedFigures> rules;
+    if (r.fast) {
+        fast = estimate(*r.fast);
+    }
+    if (r.rules) {
+        rules = estimate(*r.rules);
+    }
+    out << "  " << padded("", 27) << padded("exact", 24);
+    if (fast) {
+        out << padded("fast path, " + grouped(r.fast->deals) + " rounds", 34);
+    }
+    if (rules) {
+        out << "game rules, " << grouped(r.rules->deals) << " rounds";
+    }
+    out << "\n";
+    const std::vector<FigureRow> all = figureRows(r.exact);
+    for (const FigureRow& row : all) {
+        out << "  " << padded(row.label, 27) << padded(row.decimal(), 24);
+        for (const std::optional<SimulatedFigures>* sim : {&fast, &rules}) {
+            if (*sim) {
+                const std::optional<Estimate> e = row.simulated(**sim);
+                std::string text = "nothing collected";
+                if (e) {
+                    text = estimateText(*e, row.hasInterval);
+                    text += row.hasInterval && !e->holds(row.approx()) ? " OUTSIDE" : "";
+                }
+                out << padded(text, 34);
+            }
+        }
+        out << "\n";
+    }
+    out << "  exact fractions:";
+    const char* names[] = {" return ", ", plays ", ", charges ", ", variance "};
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const std::string f = all[i].exact ? fraction(*all[i].exact) : all[i].decimal();
+        out << names[i] << f;
+    }
+    out << "\n";
+    if (!simulable(r.strategy)) {
+        out << "  not simulated: a free re-deal with no cap lets a chain's win grow past what "
+               "the table shows\n";
+    }
+    if (cappedFreeRedeal(r.strategy)) {
+        out << "  the cap alone bounds this return: it grows without bound as collect-at grows\n";
+    }
+    out << "\n";
+}
+
 } // namespace
+
+std::string FigureRow::fraction() const {
+    if (!exact) {
+        return {};
+    }
+    return root ? "sqrt(" + odds::fraction(*exact) + ")" : odds::fraction(*exact);
+}
+
+std::string FigureRow::decimal() const {
+    if (!exact) {
+        return root || std::string_view(key) == "return_to_player" ? "unbounded"
+                                                                   : "never collects";
+    }
+    return root ? sqrtDecimal(*exact, kPlaces) : odds::decimal(*exact, kPlaces);
+}
+
+double FigureRow::approx() const {
+    if (!exact) {
+        return std::numeric_limits<double>::infinity();
+    }
+    return root ? std::sqrt(odds::approx(*exact)) : odds::approx(*exact);
+}
+
+std::vector<FigureRow> figureRows(const ExactFigures& e) {
+    const bool varianceFinite = e.variancePerCharge.has_value();
+    return {
+        {"return to player", "return_to_player", e.returnToPlayer, false, varianceFinite,
+         [](const SimulatedFigures& f) { return std::optional<Estimate>(f.returnToPlayer); }},
+        {"plays per collected win", "plays_per_collect", e.playsPerCollect, false,
+         e.playsPerCollect.has_value(),
+         [](const SimulatedFigures& f) { return f.playsPerCollect; }},
+        {"charges per collected win", "charges_per_collect", e.chargesPerCollect, false,
+         e.chargesPerCollect.has_value(),
+         [](const SimulatedFigures& f) { return f.chargesPerCollect; }},
+        {"spread per charged play", "spread_per_charge", e.variancePerCharge, true,
+         varianceFinite && e.spreadHasInterval,
+         [](const SimulatedFigures& f) { return std::optional<Estimate>(f.spreadPerCharge); }},
+    };
+}
+
+std::vector<CapPoint> freeRedealByCap() {
+    std::vector<CapPoint> out;
+    for (std::int64_t cap = 16; cap <= (std::int64_t{1} << 20); cap *= 4) {
+        const Strategy s{.pickTo = kHighestRank - 1, .redealTo = kLowestRank, .collectAt = cap};
+        out.push_back({cap, exactFigures(s).returnToPlayer});
+    }
+    return out;
+}
 
 Tally Report::allFast() const {
     Tally t;
@@ -124,8 +203,9 @@ int Report::outside() const {
         for (const std::optional<Tally>* sim : {&r.fast, &r.rules}) {
             if (*sim) {
                 const SimulatedFigures f = estimate(**sim);
-                for (const Row& row : rows(r.exact)) {
-                    n += row.pick(f).holds(row.exact) ? 0 : 1;
+                for (const FigureRow& row : figureRows(r.exact)) {
+                    const std::optional<Estimate> e = row.simulated(f);
+                    n += row.hasInterval && (!e || !e->holds(row.approx())) ? 1 : 0;
                 }
             }
         }
@@ -136,7 +216,9 @@ int Report::outside() const {
 int Report::checked() const {
     int n = 0;
     for (const StrategyResult& r : results) {
-        n += (r.fast ? 4 : 0) + (r.rules ? 4 : 0);
+        for (const FigureRow& row : figureRows(r.exact)) {
+            n += row.hasInterval ? (r.fast ? 1 : 0) + (r.rules ? 1 : 0) : 0;
+        }
     }
     return n;
 }
@@ -145,10 +227,11 @@ int Report::bestReplayBelow() const {
     int best = 0;
     Rational bestReturn(-1);
     for (const StrategyResult& r : results) {
-        if (r.strategy.doubles == 0 && r.strategy.replayBelow > 2 &&
-            r.exact.returnToPlayer > bestReturn) {
-            best = r.strategy.replayBelow;
-            bestReturn = r.exact.returnToPlayer;
+        const Strategy& s = r.strategy;
+        if (s.replayBelow > 2 && s == Strategy{.replayBelow = s.replayBelow} &&
+            *r.exact.returnToPlayer > bestReturn) {
+            best = s.replayBelow;
+            bestReturn = *r.exact.returnToPlayer;
         }
     }
     return best;
@@ -166,12 +249,19 @@ std::string grouped(std::uint64_t value) {
     return out;
 }
 
+std::string estimateText(const Estimate& e, bool withInterval) {
+    if (!withInterval) {
+        return fixed(e.value, 4) + " (no interval)";
+    }
+    return fixed(e.value, 4) + " [" + fixed(e.low, 4) + ", " + fixed(e.high, 4) + "]";
+}
+
 std::string renderText(const Report& report) {
     std::ostringstream out;
     const WinTable& table = winTable();
     out << "Vantrello odds: the double-up round, exact and simulated\n\n";
-    out << "The simulated win a charged play puts up (exact mean " << table.mean.fraction() << " = "
-        << table.mean.decimal(4) << " credits per play)\n";
+    out << "The simulated win a charged play puts up (exact mean " << fraction(table.mean)
+        << " = " << decimal(table.mean, 4) << " credits per play)\n";
     const Tally wins = report.allFast();
     std::uint64_t total = 0;
     for (std::uint64_t n : wins.winsPutUp) {
@@ -180,8 +270,8 @@ std::string renderText(const Report& report) {
     out << "  win   chance               " << (total > 0 ? "simulated share [99.9 % interval]" : "")
         << "\n";
     for (const WinChance& w : table.wins) {
-        out << "  " << padded(std::to_string(w.value), 6) << padded(w.probability.fraction(), 11)
-            << padded(w.probability.decimal(kPlaces), 10);
+        out << "  " << padded(std::to_string(w.value), 6) << padded(fraction(w.probability), 11)
+            << padded(decimal(w.probability, kPlaces), 10);
         if (total > 0) {
             const double n = static_cast<double>(total);
             const double p =
@@ -191,110 +281,58 @@ std::string renderText(const Report& report) {
         }
         out << "\n";
     }
-    out << "\n" << kMeaning << "\n";
 
+    out << "\nA pick against each dealer's card (the card picked is higher, equal or lower), and\n"
+           "what it is worth per credit of the win if the next deal is collected\n"
+           "  dealer  wins   ties   loses  worth\n";
+    for (const PickChances& c : pickChances()) {
+        out << "  " << padded(std::to_string(c.dealer), 8)
+            << padded(std::to_string(c.won) + "/13", 7) << padded(std::to_string(c.tied) + "/13", 7)
+            << padded(std::to_string(c.lost) + "/13", 7) << fraction(c.worth) << " = "
+            << decimal(c.worth, 4) << "\n";
+    }
+    out << "(rank codes: 11 jack, 12 queen, 13 king, 14 ace)\n\n" << kMeaning << "\n";
+
+    bool redeal = false;
     for (const StrategyResult& r : report.results) {
-        out << describe(r.strategy) << "  (--strategy " << name(r.strategy) << ")\n";
-        std::optional<SimulatedFigures> fast;
-        std::optional<SimulatedFigures> rules;
-        if (r.fast) {
-            fast = estimate(*r.fast);
-        }
-        if (r.rules) {
-            rules = estimate(*r.rules);
-        }
-        out << "  " << padded("", 27) << padded("exact", 24);
-        if (fast) {
-            out << padded("fast path, " + grouped(r.fast->deals) + " rounds", 34);
-        }
-        if (rules) {
-            out << "game rules, " << grouped(r.rules->deals) << " rounds";
-        }
-        out << "\n";
-        for (const Row& row : rows(r.exact)) {
-            out << "  " << padded(row.label, 27) << padded(row.decimal, 24);
-            for (const std::optional<SimulatedFigures>* sim : {&fast, &rules}) {
-                if (*sim) {
-                    const Estimate e = row.pick(**sim);
-                    out << padded(interval(e) + (e.holds(row.exact) ? "" : " OUTSIDE"), 34);
-                }
-            }
-            out << "\n";
-        }
-        out << "  exact fractions: return " << r.exact.returnToPlayer.fraction() << ", plays "
-            << r.exact.playsPerCollect.fraction() << ", charges "
-            << r.exact.chargesPerCollect.fraction() << ", variance "
-            << r.exact.variancePerCharge.fraction() << "\n\n";
+        strategyBlock(out, r);
+        redeal = redeal || r.strategy.redealTo > 0;
     }
 
+    if (redeal) {
+        out << "The free re-deal to a 2, picking against 2 to king, by its cap (collect-at=N):\n";
+        for (const CapPoint& p : freeRedealByCap()) {
+            out << "  " << padded("collect-at=" + std::to_string(p.collectAt), 20)
+                << "return to player " << decimal(*p.returnToPlayer, kPlaces) << "\n";
+        }
+        out << "and so on without bound: each cap is a finite figure, the free re-deal has none.\n\n";
+    }
     if (const int best = report.bestReplayBelow(); best > 0) {
-        out << "Best threshold for pressing Play again: replace a win below " << best
-            << ", collect " << best << " or more.\n";
+        out << "Among the strategies that only replay, the best threshold for pressing Play again: "
+               "replace a win below "
+            << best << ", collect " << best << " or more.\n";
+    }
+    if (report.bestOf) {
+        const Strategy best = bestPickTo(*report.bestOf);
+        const Figure r = exactFigures(best).returnToPlayer;
+        out << "Best of pick-to=2..13 on top of \"" << name(*report.bestOf)
+            << "\": " << name(best) << ", return to player "
+            << (r ? fraction(*r) + " = " + decimal(*r, kPlaces) : std::string("unbounded"))
+            << ".\n";
     }
     if (report.checked() > 0) {
         const int outside = report.outside();
         if (outside == 0) {
             out << "All " << report.checked()
-                << " simulated figures lie inside their 99.9 % intervals (seed " << report.seed
-                << ").\n";
+                << " simulated figures with an interval lie inside it (99.9 %, seed "
+                << report.seed << ").\n";
         } else {
             out << outside << " of " << report.checked()
-                << " simulated figures lie OUTSIDE their 99.9 % intervals (seed " << report.seed
-                << ").\n";
+                << " simulated figures with an interval lie OUTSIDE it (99.9 %, seed "
+                << report.seed << ").\n";
         }
     }
     return trimmed(out.str());
-}
-
-std::string renderJson(const Report& report) {
-    std::ostringstream out;
-    const auto estimateJson = [](const Estimate& e, double exact) {
-        return "{\"value\": " + fixed(e.value, 9) + ", \"low\": " + fixed(e.low, 9) +
-               ", \"high\": " + fixed(e.high, 9) +
-               ", \"inside\": " + (e.holds(exact) ? "true" : "false") + "}";
-    };
-    out << "{\n  \"seed\": " << report.seed << ",\n  \"confidence\": 0.999,\n";
-    out << "  \"win_table\": [";
-    const WinTable& table = winTable();
-    const Tally wins = report.allFast();
-    for (std::size_t i = 0; i < table.wins.size(); ++i) {
-        const WinChance& w = table.wins[i];
-        out << (i ? ",\n    " : "\n    ") << "{\"win\": " << w.value << ", \"fraction\": \""
-            << w.probability.fraction() << "\", \"decimal\": \"" << w.probability.decimal(9)
-            << "\", \"simulated_count\": " << wins.winsPutUp[static_cast<std::size_t>(w.value)]
-            << "}";
-    }
-    out << "\n  ],\n  \"mean_win\": {\"fraction\": \"" << table.mean.fraction()
-        << "\", \"decimal\": \"" << table.mean.decimal(9) << "\"},\n";
-    out << "  \"strategies\": [";
-    for (std::size_t i = 0; i < report.results.size(); ++i) {
-        const StrategyResult& r = report.results[i];
-        out << (i ? ",\n    " : "\n    ") << "{\"name\": \"" << name(r.strategy)
-            << "\", \"description\": \"" << describe(r.strategy) << "\",\n     \"exact\": {";
-        const std::vector<Row> all = rows(r.exact);
-        for (std::size_t j = 0; j < all.size(); ++j) {
-            out << (j ? ", " : "") << "\"" << all[j].key << "\": {\"fraction\": \""
-                << all[j].fraction << "\", \"decimal\": \"" << all[j].decimal << "\"}";
-        }
-        out << "}";
-        for (const auto& [label, sim] :
-             {std::pair{"fast_path", &r.fast}, std::pair{"game_rules", &r.rules}}) {
-            if (*sim) {
-                const SimulatedFigures f = estimate(**sim);
-                out << ",\n     \"" << label << "\": {\"rounds\": " << (*sim)->deals
-                    << ", \"charged_plays\": " << (*sim)->charges;
-                for (const Row& row : all) {
-                    out << ", \"" << row.key << "\": " << estimateJson(row.pick(f), row.exact);
-                }
-                out << "}";
-            }
-        }
-        out << "}";
-    }
-    out << "\n  ],\n  \"best_replay_below\": " << report.bestReplayBelow()
-        << ",\n  \"simulated_figures\": " << report.checked()
-        << ",\n  \"outside_their_interval\": " << report.outside() << "\n}\n";
-    return out.str();
 }
 
 } // namespace odds

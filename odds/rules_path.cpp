@@ -8,6 +8,7 @@
 #include "game/memory_controls.h"
 #include "game/number_text.h"
 #include "game/random.h"
+#include "odds/stretch.h"
 
 namespace odds {
 namespace {
@@ -40,14 +41,59 @@ class Player {
 
     Tally run(std::uint64_t deals) {
         while (tally_.deals < deals) {
-            stretch();
+            playStretch(*this, strategy_, tally_);
         }
         return tally_;
     }
 
-  private:
+    // What the player reads off the table.
     std::int64_t win() const { return whole(table_.LabelTotalWin.captionText); }
+    int dealer() const { return static_cast<int>(whole(table_.NumCard[0].tagText)); }
 
+    void play() {
+        const bool chain = rules_.Eche == -1; // the press deals again for the same win
+        clock_.time.ms += SimulatedTime::kThinkMs;
+        rules_.Command1_Click();
+        ++tally_.deals;
+        if (!chain) {
+            ++tally_.winsPutUp[static_cast<std::size_t>(win())];
+        }
+        record('P', 0);
+    }
+
+    // The next card in turn, 2 to 5 and round again.
+    void pick() {
+        const int slot = nextSlot_;
+        nextSlot_ = nextSlot_ == 5 ? 2 : nextSlot_ + 1;
+        clock_.time.ms += SimulatedTime::kThinkMs;
+        switch (slot) {
+        case 2:
+            rules_.Short2_Click();
+            break;
+        case 3:
+            rules_.Short3_Click();
+            break;
+        case 4:
+            rules_.Short4_Click();
+            break;
+        default:
+            rules_.Short5_Click();
+            break;
+        }
+        ++tally_.picks;
+        if (rules_.Eche != 0) {
+            ++tally_.deals; // the deal a won or tied pick made by itself
+        }
+        record('S', slot);
+    }
+
+    void collect() {
+        clock_.time.ms += SimulatedTime::kThinkMs;
+        rules_.Command2_Click();
+        record('C', 0);
+    }
+
+  private:
     void record(char press, int slot) {
         if (trace_ == nullptr) {
             return;
@@ -64,64 +110,6 @@ class Player {
             s.ranks[i] = static_cast<int>(whole(table_.NumCard[i].tagText));
         }
         trace_->push_back(s);
-    }
-
-    void play() {
-        clock_.time.ms += SimulatedTime::kThinkMs;
-        rules_.Command1_Click();
-        ++tally_.deals;
-        ++tally_.winsPutUp[static_cast<std::size_t>(win())];
-        record('P', 0);
-    }
-
-    // One stretch: the charged play, free replays, the doubling, and the collect or the loss.
-    void stretch() {
-        std::uint64_t plays = 1;
-        play();
-        while (win() != 0 && win() < strategy_.replayBelow) {
-            ++plays;
-            play();
-        }
-        if (win() == 0) {
-            tally_.addStretch(0, plays);
-            return;
-        }
-        int doubled = 0;
-        while (doubled < strategy_.doubles) {
-            const std::int64_t before = win();
-            const int slot = nextSlot_;
-            nextSlot_ = nextSlot_ == 5 ? 2 : nextSlot_ + 1;
-            clock_.time.ms += SimulatedTime::kThinkMs;
-            switch (slot) {
-            case 2:
-                rules_.Short2_Click();
-                break;
-            case 3:
-                rules_.Short3_Click();
-                break;
-            case 4:
-                rules_.Short4_Click();
-                break;
-            default:
-                rules_.Short5_Click();
-                break;
-            }
-            ++tally_.picks;
-            record('S', slot);
-            if (rules_.Eche == 0) { // lost: the win is gone, no deal followed
-                tally_.addStretch(0, plays);
-                return;
-            }
-            ++tally_.deals; // the deal the pick made by itself
-            if (win() != before) {
-                ++doubled;
-            }
-        }
-        const std::int64_t collected = win();
-        clock_.time.ms += SimulatedTime::kThinkMs;
-        rules_.Command2_Click();
-        record('C', 0);
-        tally_.addStretch(collected, plays);
     }
 
     Strategy strategy_;

@@ -91,13 +91,6 @@ bool Estimate::holds(double exact) const {
     return low <= exact && exact <= high;
 }
 
-bool SimulatedFigures::agreesWith(const ExactFigures& exact) const {
-    return returnToPlayer.holds(exact.returnToPlayer.approx()) &&
-           playsPerCollect.holds(exact.playsPerCollect.approx()) &&
-           chargesPerCollect.holds(exact.chargesPerCollect.approx()) &&
-           spreadPerCharge.holds(std::sqrt(exact.variancePerCharge.approx()));
-}
-
 SimulatedFigures estimate(const Tally& t) {
     constexpr double inf = std::numeric_limits<double>::infinity();
     const double n = static_cast<double>(t.charges);
@@ -114,15 +107,18 @@ SimulatedFigures estimate(const Tally& t) {
     // charges per collect.
     const double p = static_cast<double>(t.collects) / n;
     const double pHalf = kZ999 * std::sqrt(p * (1 - p) / n);
-    f.chargesPerCollect =
-        Estimate{p > 0 ? 1 / p : inf, 1 / (p + pHalf), p - pHalf > 0 ? 1 / (p - pHalf) : inf};
+    if (p == 0) {
+        f.spreadPerCharge = around(0, 0);
+        return f;
+    }
+    f.chargesPerCollect = Estimate{1 / p, 1 / (p + pHalf), p - pHalf > 0 ? 1 / (p - pHalf) : inf};
 
     // Plays per collect R = sum P / sum I: the delta method on P - R I.
-    const double r = p > 0 ? static_cast<double>(t.plays) / static_cast<double>(t.collects) : inf;
+    const double r = static_cast<double>(t.plays) / static_cast<double>(t.collects);
     const double ep2 = t.sumPlays2 / n;
     const double epi = t.sumPlaysCollected / n;
     const double dv = std::max(ep2 - 2 * r * epi + r * r * p, 0.0);
-    f.playsPerCollect = p > 0 ? around(r, kZ999 * std::sqrt(dv / n) / p) : Estimate{inf, 0, inf};
+    f.playsPerCollect = around(r, kZ999 * std::sqrt(dv / n) / p);
 
     // The spread s: Var(s^2) is about (m4 - s^4) / n, and Var(s) about Var(s^2) / 4 s^2.
     const double s = std::sqrt(variance);

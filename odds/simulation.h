@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace odds {
@@ -25,7 +26,7 @@ inline constexpr unsigned kChunks = 16;
 std::uint64_t streamFor(std::uint64_t seed, std::size_t strategy, unsigned chunk);
 
 // Simulates each strategy for at least `deals` rounds (in whole stretches) on `threads`
-// threads. `progress`, if given, is called from the calling thread with the share done.
+// threads; every strategy must be simulable(). `progress`, if given, is called from the calling thread with the share done.
 std::vector<Tally> simulate(const std::vector<Strategy>& strategies, Path path, std::uint64_t deals,
                             std::uint64_t seed, unsigned threads,
                             const std::function<void(double)>& progress = {});
@@ -43,16 +44,16 @@ inline constexpr double kZ999 = 3.2905267314918945;
 
 struct SimulatedFigures {
     Estimate returnToPlayer;
-    Estimate playsPerCollect;
-    Estimate chargesPerCollect;
+    // None when the simulation collected nothing.
+    std::optional<Estimate> playsPerCollect;
+    std::optional<Estimate> chargesPerCollect;
     Estimate spreadPerCharge;
-
-    // Whether each figure's interval holds the exact one.
-    bool agreesWith(const ExactFigures& exact) const;
 };
 
 // The figures of a tally, each with its 99.9 % confidence interval: from the central limit
 // theorem over the independent stretches, by the delta method for the ratios and the spread.
+// An interval means something only where the moments it rests on are finite (see
+// ExactFigures::spreadHasInterval); the report leaves the others out.
 SimulatedFigures estimate(const Tally& tally);
 
 } // namespace odds

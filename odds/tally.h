@@ -6,13 +6,15 @@
 #pragma once
 
 #include "game/simulated_win.h"
-#include "odds/rational.h"
 
 #include <array>
 #include <cstdint>
 #include <vector>
 
 namespace odds {
+
+// A sum of wins over millions of stretches, with room to spare.
+__extension__ typedef __int128 Int128;
 
 // The simulated time of day. Readings are whole milliseconds turned into seconds since
 // midnight, so both simulations hand the generator bit-identical clock readings.

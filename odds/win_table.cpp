@@ -11,7 +11,7 @@ namespace {
 
 // The chance that floor(r * span + base) comes out at value, for uniform r.
 Rational chanceOf(game::Draw draw, int value) {
-    return value >= draw.base && value < draw.base + draw.span ? Rational(1, draw.span)
+    return value >= draw.base && value < draw.base + draw.span ? ratio(1, draw.span)
                                                                : Rational(0);
 }
 
@@ -48,8 +48,8 @@ WinTable winTableOf(const game::WinDraws& draws, game::Draw rank) {
             tied += picked == dealer ? 1 : 0;
         }
     }
-    t.showdownWon = Rational(won, rank.span * rank.span);
-    t.showdownTied = Rational(tied, rank.span * rank.span);
+    t.showdownWon = ratio(won, rank.span * rank.span);
+    t.showdownTied = ratio(tied, rank.span * rank.span);
     t.showdownLost = one - t.showdownWon - t.showdownTied;
     return t;
 }

@@ -18,6 +18,8 @@ play_packages=(
     # the translations: lrelease compiles them into the program, lupdate updates them
     qt6-tools-dev qt6-l10n-tools
     libcanberra-dev
+    # exact fractions for the odds
+    libgmp-dev
     python3 python3-fonttools
     # bundled into the binary at build time
     fonts-liberation2 fonts-comic-neue fonts-inter

@@ -35,7 +35,7 @@ QString statisticsText(const game::SessionFigures& f, double longRunReturn) {
 }
 
 double collectAtOnceReturn() {
-    return odds::exactFigures(odds::Strategy{}).returnToPlayer.approx();
+    return odds::approx(*odds::exactFigures(odds::Strategy{}).returnToPlayer);
 }
 
 } // namespace ui
