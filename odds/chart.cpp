@@ -144,7 +144,8 @@ void paint(QPainter& p, const Report& report) {
     low = std::min(low / 1.2, ticks.front());
     high = std::max(high * 1.2, ticks.back());
     const Panel bottom{QRectF(90, 460, kWidth - 130, 290), low, high, true};
-    frame(p, bottom, "Return to player of each strategy (1 = break-even, logarithmic): exact and simulated",
+    frame(p, bottom,
+          "Return to player of each strategy (1 = break-even, logarithmic): exact and simulated",
           ticks);
     p.setPen(QPen(Qt::black, 1, Qt::DashLine));
     p.drawLine(QPointF(bottom.area.left(), bottom.y(1.0)),

@@ -12,7 +12,8 @@
 namespace odds {
 namespace {
 
-const char* kDescription = R"(The exact odds of Vantrello's double-up round for each way to play, checked by simulation.
+const char* kDescription =
+    R"(The exact odds of Vantrello's double-up round for each way to play, checked by simulation.
 
 A strategy (--strategy S) joins rules with ",", each at most once; at every deal that shows a
 win they apply in this order:
@@ -47,11 +48,13 @@ std::uint64_t count(const QString& option, const QString& text, bool zeroAllowed
 
 struct Parser {
     QCommandLineParser parser;
-    QCommandLineOption strategy{"strategy", "report S instead of the default strategies "
-                                            "(repeatable; see below)",
+    QCommandLineOption strategy{"strategy",
+                                "report S instead of the default strategies "
+                                "(repeatable; see below)",
                                 "S"};
-    QCommandLineOption rounds{"rounds", "rounds (deals) per strategy on the fast path (default "
-                                        "1000000)",
+    QCommandLineOption rounds{"rounds",
+                              "rounds (deals) per strategy on the fast path (default "
+                              "1000000)",
                               "N"};
     QCommandLineOption rulesRounds{"rules-rounds",
                                    "rounds per strategy through the game's own rules (default "
@@ -61,21 +64,23 @@ struct Parser {
     QCommandLineOption exact{"exact", "the exact figures only, no simulation"};
     QCommandLineOption best{"best", "report the family pick-to=2..13 on top of the strategy "
                                     "given (a cap collect-at=N, say) and name its best"};
-    QCommandLineOption seed{"seed", "the simulation's seed (default 1); the same seed gives the "
-                                    "same figures",
+    QCommandLineOption seed{"seed",
+                            "the simulation's seed (default 1); the same seed gives the "
+                            "same figures",
                             "N"};
     QCommandLineOption threads{"threads", "threads to simulate on (default: one per core)", "N"};
     QCommandLineOption json{"json", "print JSON instead of the table"};
-    QCommandLineOption chart{"chart", "draw the simulated wins and the returns to FILE (.svg or "
-                                      ".png)",
+    QCommandLineOption chart{"chart",
+                             "draw the simulated wins and the returns to FILE (.svg or "
+                             ".png)",
                              "FILE"};
     QCommandLineOption help;
     QCommandLineOption version;
 
     Parser() : help(parser.addHelpOption()), version(parser.addVersionOption()) {
         parser.setApplicationDescription(QString::fromUtf8(kDescription));
-        parser.addOptions({strategy, rounds, rulesRounds, noRules, exact, best, seed, threads,
-                           json, chart});
+        parser.addOptions(
+            {strategy, rounds, rulesRounds, noRules, exact, best, seed, threads, json, chart});
     }
 };
 
@@ -108,15 +113,17 @@ Options parseCommandLine(const QStringList& arguments) {
         o.rulesRounds = count("rules-rounds", p.parser.value(p.rulesRounds), false, kMostRounds);
     }
     if (p.parser.isSet(p.seed)) {
-        o.seed = count("seed", p.parser.value(p.seed), true,
-                       std::numeric_limits<std::int64_t>::max());
+        o.seed =
+            count("seed", p.parser.value(p.seed), true, std::numeric_limits<std::int64_t>::max());
     }
     if (p.parser.isSet(p.threads)) {
         o.threads = static_cast<unsigned>(count("threads", p.parser.value(p.threads), false, 1024));
     }
     if (p.parser.isSet(p.chart)) {
         const QString file = p.parser.value(p.chart);
-        if (!file.endsWith(QStringLiteral(".svg")) && !file.endsWith(QStringLiteral(".png"))) {
+        const bool named = file.size() > 4;
+        if (!named ||
+            (!file.endsWith(QStringLiteral(".svg")) && !file.endsWith(QStringLiteral(".png")))) {
             throw std::invalid_argument("--chart needs a file name ending in .svg or .png, not \"" +
                                         file.toStdString() + "\"");
         }
@@ -137,7 +144,8 @@ Options parseCommandLine(const QStringList& arguments) {
         o.strategies = pickToFamily(base);
         for (const Strategy& s : o.strategies) {
             if (neverEnds(s)) {
-                throw std::invalid_argument("\"" + name(s) + "\" never ends a chain; add "
+                throw std::invalid_argument("\"" + name(s) +
+                                            "\" never ends a chain; add "
                                             "collect-at=N or double=K");
             }
         }

@@ -84,12 +84,12 @@ QByteArray renderJson(const Report& report) {
     const Tally wins = report.allFast();
     QJsonArray winTable;
     for (const WinChance& w : table.wins) {
-        winTable.append(QJsonObject{
-            {"win", w.value},
-            {"fraction", text(fraction(w.probability))},
-            {"decimal", text(decimal(w.probability, 9))},
-            {"simulated_count",
-             static_cast<qint64>(wins.winsPutUp[static_cast<std::size_t>(w.value)])}});
+        winTable.append(
+            QJsonObject{{"win", w.value},
+                        {"fraction", text(fraction(w.probability))},
+                        {"decimal", text(decimal(w.probability, 9))},
+                        {"simulated_count",
+                         static_cast<qint64>(wins.winsPutUp[static_cast<std::size_t>(w.value)])}});
     }
     QJsonArray picks;
     for (const PickChances& c : pickChances()) {
@@ -120,10 +120,10 @@ QByteArray renderJson(const Report& report) {
                     {"outside_their_interval", report.outside()}};
     if (report.bestOf) {
         const Strategy best = bestPickTo(*report.bestOf);
-        out.insert("best", QJsonObject{{"of", text(name(*report.bestOf))},
-                                       {"name", text(name(best))},
-                                       {"return_to_player",
-                                        exactJson(exactFigures(best).returnToPlayer)}});
+        out.insert("best",
+                   QJsonObject{{"of", text(name(*report.bestOf))},
+                               {"name", text(name(best))},
+                               {"return_to_player", exactJson(exactFigures(best).returnToPlayer)}});
     }
     return QJsonDocument(out).toJson(QJsonDocument::Indented);
 }

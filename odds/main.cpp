@@ -11,7 +11,6 @@
 #include "odds/simulation.h"
 
 #include <QGuiApplication>
-#include <QStringList>
 
 #include <unistd.h>
 
@@ -66,13 +65,16 @@ void onlyErrors(QtMsgType type, const QMessageLogContext&, const QString& messag
 } // namespace
 
 int main(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
-    }
+    // Qt reads the command line and draws the chart; drawing text needs a GUI application, but
+    // never a display.
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    qInstallMessageHandler(onlyErrors);
+    QGuiApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("vantrello-odds"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VANTRELLO_VERSION));
     odds::Options options;
     try {
-        options = odds::parseCommandLine(arguments);
+        options = odds::parseCommandLine(QCoreApplication::arguments());
     } catch (const std::exception& e) {
         std::cerr << "vantrello-odds: " << e.what() << "\n";
         return 2;
@@ -135,11 +137,6 @@ int main(int argc, char** argv) {
         }
 
         if (!options.chart.empty()) {
-            // Drawing text needs a GUI application, but never a display.
-            setenv("QT_QPA_PLATFORM", "offscreen", 1);
-            qInstallMessageHandler(onlyErrors);
-            int qtArgc = 1;
-            QGuiApplication app(qtArgc, argv);
             if (const std::string error = odds::drawChart(report, options.chart); !error.empty()) {
                 std::cerr << "vantrello-odds: " << error << "\n";
                 return 1;

@@ -25,8 +25,8 @@ std::string decimal(const Rational& value, int places);
 // The square root, rounded to the given number of decimal places, computed exactly in integers
 // (the root of a fraction is rarely a fraction). Throws std::domain_error for a negative value.
 std::string sqrtDecimal(const Rational& value, int places);
-// A double within a unit in the last place, for sorting, drawing and comparing with a simulation; never used to
-// compute an exact figure.
+// A double within a unit in the last place, for sorting, drawing and comparing with a simulation;
+// never used to compute an exact figure.
 double approx(const Rational& value);
 
 } // namespace odds

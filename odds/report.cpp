@@ -148,8 +148,7 @@ std::string FigureRow::fraction() const {
 
 std::string FigureRow::decimal() const {
     if (!exact) {
-        return root || std::string_view(key) == "return_to_player" ? "unbounded"
-                                                                   : "never collects";
+        return root || std::string_view(key) == "return_to_player" ? "unbounded" : "never collects";
     }
     return root ? sqrtDecimal(*exact, kPlaces) : odds::decimal(*exact, kPlaces);
 }
@@ -260,8 +259,8 @@ std::string renderText(const Report& report) {
     std::ostringstream out;
     const WinTable& table = winTable();
     out << "Vantrello odds: the double-up round, exact and simulated\n\n";
-    out << "The simulated win a charged play puts up (exact mean " << fraction(table.mean)
-        << " = " << decimal(table.mean, 4) << " credits per play)\n";
+    out << "The simulated win a charged play puts up (exact mean " << fraction(table.mean) << " = "
+        << decimal(table.mean, 4) << " credits per play)\n";
     const Tally wins = report.allFast();
     std::uint64_t total = 0;
     for (std::uint64_t n : wins.winsPutUp) {
@@ -305,7 +304,8 @@ std::string renderText(const Report& report) {
             out << "  " << padded("collect-at=" + std::to_string(p.collectAt), 20)
                 << "return to player " << decimal(*p.returnToPlayer, kPlaces) << "\n";
         }
-        out << "and so on without bound: each cap is a finite figure, the free re-deal has none.\n\n";
+        out << "and so on without bound: each cap is a finite figure, the free re-deal has "
+               "none.\n\n";
     }
     if (const int best = report.bestReplayBelow(); best > 0) {
         out << "Among the strategies that only replay, the best threshold for pressing Play again: "
@@ -315,8 +315,8 @@ std::string renderText(const Report& report) {
     if (report.bestOf) {
         const Strategy best = bestPickTo(*report.bestOf);
         const Figure r = exactFigures(best).returnToPlayer;
-        out << "Best of pick-to=2..13 on top of \"" << name(*report.bestOf)
-            << "\": " << name(best) << ", return to player "
+        out << "Best of pick-to=2..13 on top of \"" << name(*report.bestOf) << "\": " << name(best)
+            << ", return to player "
             << (r ? fraction(*r) + " = " + decimal(*r, kPlaces) : std::string("unbounded"))
             << ".\n";
     }
@@ -324,8 +324,8 @@ std::string renderText(const Report& report) {
         const int outside = report.outside();
         if (outside == 0) {
             out << "All " << report.checked()
-                << " simulated figures with an interval lie inside it (99.9 %, seed "
-                << report.seed << ").\n";
+                << " simulated figures with an interval lie inside it (99.9 %, seed " << report.seed
+                << ").\n";
         } else {
             out << outside << " of " << report.checked()
                 << " simulated figures with an interval lie OUTSIDE it (99.9 %, seed "

@@ -26,7 +26,8 @@ inline constexpr unsigned kChunks = 16;
 std::uint64_t streamFor(std::uint64_t seed, std::size_t strategy, unsigned chunk);
 
 // Simulates each strategy for at least `deals` rounds (in whole stretches) on `threads`
-// threads; every strategy must be simulable(). `progress`, if given, is called from the calling thread with the share done.
+// threads; every strategy must be simulable(). `progress`, if given, is called from the calling
+// thread with the share done.
 std::vector<Tally> simulate(const std::vector<Strategy>& strategies, Path path, std::uint64_t deals,
                             std::uint64_t seed, unsigned threads,
                             const std::function<void(double)>& progress = {});

@@ -57,8 +57,8 @@ Move decide(const Strategy& s, std::int64_t win, bool chain, int dealer, int won
     if (chain && s.redealTo > 0 && dealer > s.redealTo) {
         return Move::Play;
     }
-    const bool underLimit = s.pickTo > 0 ? s.doubles == 0 || wonPicks < s.doubles
-                                         : wonPicks < s.doubles;
+    const bool underLimit =
+        s.pickTo > 0 ? s.doubles == 0 || wonPicks < s.doubles : wonPicks < s.doubles;
     const bool againstThis = s.pickTo == 0 || dealer <= s.pickTo;
     return underLimit && againstThis ? Move::Pick : Move::Collect;
 }
@@ -104,10 +104,10 @@ std::string describe(const Strategy& s) {
                ranks(kLowestRank, s.redealTo) + ", then ";
     }
     if (s.pickTo > 0) {
-        out += s.pickTo == kHighestRank ? "pick against any card"
-                                        : "pick against a dealer's " + ranks(kLowestRank, s.pickTo) +
-                                              ", collect against " +
-                                              ranks(s.pickTo + 1, kHighestRank);
+        out += s.pickTo == kHighestRank
+                   ? "pick against any card"
+                   : "pick against a dealer's " + ranks(kLowestRank, s.pickTo) +
+                         ", collect against " + ranks(s.pickTo + 1, kHighestRank);
         if (s.doubles > 0) {
             out += " or after " + std::to_string(s.doubles) + " won picks";
         }

@@ -11,8 +11,7 @@ namespace {
 
 // The chance that floor(r * span + base) comes out at value, for uniform r.
 Rational chanceOf(game::Draw draw, int value) {
-    return value >= draw.base && value < draw.base + draw.span ? ratio(1, draw.span)
-                                                               : Rational(0);
+    return value >= draw.base && value < draw.base + draw.span ? ratio(1, draw.span) : Rational(0);
 }
 
 } // namespace

@@ -12,8 +12,14 @@
 namespace odds {
 namespace {
 
+// The arguments after the program's name.
+Options parse(QStringList arguments) {
+    arguments.prepend(QStringLiteral("vantrello-odds"));
+    return parseCommandLine(arguments);
+}
+
 TEST(CommandLine, DefaultsReportEveryDefaultStrategyBothWays) {
-    const Options o = parseCommandLine({});
+    const Options o = parse({});
     EXPECT_EQ(o.strategies, defaultStrategies());
     EXPECT_EQ(o.fastRounds, 1'000'000U);
     EXPECT_EQ(o.rulesRounds, 100'000U);
@@ -25,9 +31,9 @@ TEST(CommandLine, DefaultsReportEveryDefaultStrategyBothWays) {
 }
 
 TEST(CommandLine, TakesEachOption) {
-    const Options o = parseCommandLine(
-        {"--strategy", "double=2", "--strategy=replay-below=5,double=1", "--rounds", "5000",
-         "--rules-rounds=300", "--seed", "0", "--threads", "3", "--json", "--chart", "x.svg"});
+    const Options o = parse({"--strategy", "double=2", "--strategy=replay-below=5,double=1",
+                             "--rounds", "5000", "--rules-rounds=300", "--seed", "0", "--threads",
+                             "3", "--json", "--chart", "x.svg"});
     EXPECT_EQ(o.strategies, (std::vector<Strategy>{{0, 2}, {5, 1}}));
     EXPECT_EQ(o.fastRounds, 5000U);
     EXPECT_EQ(o.rulesRounds, 300U);
@@ -35,15 +41,22 @@ TEST(CommandLine, TakesEachOption) {
     EXPECT_EQ(o.threads, 3U);
     EXPECT_TRUE(o.json);
     EXPECT_EQ(o.chart, "x.svg");
-    EXPECT_FALSE(parseCommandLine({"--no-rules"}).simulateRules);
-    const Options exact = parseCommandLine({"--exact"});
+    EXPECT_FALSE(parse({"--no-rules"}).simulateRules);
+    const Options exact = parse({"--exact"});
     EXPECT_FALSE(exact.simulateFast || exact.simulateRules);
-    EXPECT_TRUE(parseCommandLine({"--help"}).help);
-    EXPECT_TRUE(parseCommandLine({"--version"}).version);
+    EXPECT_TRUE(parse({"--help"}).help);
+    EXPECT_TRUE(parse({"--version"}).version);
+}
+
+TEST(CommandLine, BestReportsThePickToFamilyOnTopOfTheRulesGiven) {
+    const Options capped = parse({"--best", "--strategy", "collect-at=64"});
+    EXPECT_EQ(capped.strategies, pickToFamily(Strategy{.collectAt = 64}));
+    EXPECT_EQ(capped.bestOf, Strategy{.collectAt = 64});
+    EXPECT_EQ(parse({"--best"}).strategies, pickToFamily({}));
 }
 
 TEST(CommandLine, RefusesBadLinesWithOneLine) {
-    const std::vector<std::vector<std::string>> bad = {
+    const std::vector<QStringList> bad = {
         {"--strategy", "bogus"},
         {"--strategy"},
         {"--rounds", "many"},
@@ -62,11 +75,14 @@ TEST(CommandLine, RefusesBadLinesWithOneLine) {
         {"--frobnicate"},
         {"stray"},
         {"-x"},
+        {"--best", "--strategy", "pick-to=3"},
+        {"--best", "--strategy", "collect-at=8", "--strategy", "collect-at=9"},
+        {"--best", "--strategy", "redeal-to=2"},
     };
     for (const auto& line : bad) {
         try {
-            parseCommandLine(line);
-            ADD_FAILURE() << "took " << line.front();
+            parse(line);
+            ADD_FAILURE() << "took " << line.join(' ').toStdString();
         } catch (const std::invalid_argument& e) {
             const std::string why = e.what();
             EXPECT_FALSE(why.empty());

@@ -52,11 +52,13 @@ TEST_P(Identity, PressByPressOverAHundredThousandRounds) {
                                        static_cast<std::int64_t>(byRules.collected));
 }
 
-// Every branch of play: collect, double (won, lost, tied), replay, and both together.
+// Every branch of play: collect, double (won, lost, tied), replay, both together, a pick that
+// looks at the dealer's card, a cap, and the free re-deal in a chain.
 INSTANTIATE_TEST_SUITE_P(Strategies, Identity,
-                         ::testing::Values("collect", "double=1", "double=3", "double=10",
-                                           "replay-below=5", "replay-below=100",
-                                           "replay-below=20,double=2"));
+                         ::testing::Values("collect", "double=3", "double=10", "replay-below=100",
+                                           "replay-below=20,double=2", "pick-to=9",
+                                           "replay-below=5,pick-to=8,collect-at=64",
+                                           "pick-to=13,redeal-to=2,collect-at=1024"));
 
 TEST(Identity, EveryDefaultStrategyCountsTheSame) {
     const std::vector<Strategy> all = defaultStrategies();

@@ -4,6 +4,7 @@
 
 // The simulations against the exact figures, the intervals themselves, and reproducibility.
 #include "odds/exact.h"
+#include "odds/report.h"
 #include "odds/simulation.h"
 
 #include <gtest/gtest.h>
@@ -14,26 +15,31 @@
 namespace odds {
 namespace {
 
-TEST(Simulation, FastPathLandsInsideItsIntervals) {
-    const std::vector<Strategy> strategies{Strategy{},     Strategy{0, 1},  Strategy{0, 4},
-                                           Strategy{5, 0}, Strategy{30, 0}, Strategy{10, 2}};
-    const std::vector<Tally> tallies = simulate(strategies, Path::Fast, 400'000, 1, 2);
+// Every figure with an interval holds the exact one; those without (pick-to=6 has an unbounded
+// spread) are shown and left out.
+int outside(const std::vector<Strategy>& strategies, Path path, std::uint64_t rounds,
+            std::uint64_t seed) {
+    const std::vector<Tally> tallies = simulate(strategies, path, rounds, seed, 2);
+    Report report;
     for (std::size_t i = 0; i < strategies.size(); ++i) {
-        const ExactFigures exact = exactFigures(strategies[i]);
-        const SimulatedFigures sim = estimate(tallies[i]);
-        EXPECT_TRUE(sim.agreesWith(exact))
-            << name(strategies[i]) << ": return " << sim.returnToPlayer.low << ".."
-            << sim.returnToPlayer.high << " exact " << exact.returnToPlayer.decimal(6);
+        report.results.push_back({strategies[i], exactFigures(strategies[i]), tallies[i], {}});
     }
+    EXPECT_GT(report.checked(), 0);
+    return report.outside();
+}
+
+TEST(Simulation, FastPathLandsInsideItsIntervals) {
+    EXPECT_EQ(outside({Strategy{}, Strategy{0, 4}, Strategy{30, 0}, Strategy{10, 2},
+                       parseStrategy("pick-to=6"), parseStrategy("pick-to=8,collect-at=64"),
+                       parseStrategy("pick-to=13,redeal-to=2,collect-at=256")},
+                      Path::Fast, 400'000, 1),
+              0);
 }
 
 TEST(Simulation, RulesPathLandsInsideItsIntervals) {
-    const std::vector<Strategy> strategies{Strategy{}, Strategy{5, 1}};
-    const std::vector<Tally> tallies = simulate(strategies, Path::Rules, 60'000, 2, 2);
-    for (std::size_t i = 0; i < strategies.size(); ++i) {
-        EXPECT_TRUE(estimate(tallies[i]).agreesWith(exactFigures(strategies[i])))
-            << name(strategies[i]);
-    }
+    EXPECT_EQ(outside({Strategy{5, 1}, parseStrategy("pick-to=13,redeal-to=2,collect-at=64")},
+                      Path::Rules, 60'000, 2),
+              0);
 }
 
 TEST(Simulation, SimulatedWinsFollowTheTable) {
@@ -98,10 +104,10 @@ TEST(Estimate, IntervalsFromAKnownTally) {
     EXPECT_DOUBLE_EQ(f.returnToPlayer.high - f.returnToPlayer.value,
                      kZ999 * std::sqrt(18.0 / 4) / 3);
     EXPECT_DOUBLE_EQ(f.spreadPerCharge.value, std::sqrt(18.0));
-    EXPECT_DOUBLE_EQ(f.chargesPerCollect.value, 2.0);
-    EXPECT_DOUBLE_EQ(f.playsPerCollect.value, 2.5);
-    EXPECT_LT(f.chargesPerCollect.low, 2.0);
-    EXPECT_GT(f.chargesPerCollect.high, 2.0);
+    EXPECT_DOUBLE_EQ(f.chargesPerCollect->value, 2.0);
+    EXPECT_DOUBLE_EQ(f.playsPerCollect->value, 2.5);
+    EXPECT_LT(f.chargesPerCollect->low, 2.0);
+    EXPECT_GT(f.chargesPerCollect->high, 2.0);
     EXPECT_TRUE(f.returnToPlayer.holds(1.0));
     EXPECT_FALSE(f.returnToPlayer.holds(100.0));
 }
