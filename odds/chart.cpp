@@ -19,7 +19,7 @@ namespace odds {
 namespace {
 
 constexpr int kWidth = 1200;
-constexpr int kHeight = 900;
+constexpr int kHeight = 1020;
 const QColor kExact(0x2f, 0x6d, 0xb5);
 const QColor kSimulated(0xd3, 0x42, 0x25);
 
@@ -169,7 +169,7 @@ void paint(QPainter& p, const Report& report) {
         p.setPen(Qt::black);
         p.translate(x + 4, bottom.area.bottom() + 6);
         p.rotate(-60);
-        p.drawText(QRectF(-140, -8, 140, 16), Qt::AlignRight | Qt::AlignVCenter,
+        p.drawText(QRectF(-260, -8, 260, 16), Qt::AlignRight | Qt::AlignVCenter,
                    QString::fromStdString(name(r.strategy)));
         p.restore();
     }

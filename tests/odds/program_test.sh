@@ -40,7 +40,7 @@ grep -q '<svg' "$work/odds.svg" || fail "the SVG chart is no SVG"
     >"$work/json" || fail "--json failed"
 python3 -c 'import json, sys; d = json.load(open(sys.argv[1])); assert d["outside_their_interval"] == 0, d' \
     "$work/json" || fail "the JSON does not parse or disagrees"
-file "$work/odds.png" | grep -q 'PNG image data, 1200 x 900' || fail "the PNG chart: $(file -b "$work/odds.png")"
+file "$work/odds.png" | grep -q 'PNG image data, 1200 x 1020' || fail "the PNG chart: $(file -b "$work/odds.png")"
 # The strategies that look at the dealer's card: exact fractions, and a word where a figure has
 # no finite value, never inf or nan.
 "$odds" --exact --json --strategy pick-to=8 --strategy pick-to=13,redeal-to=2,collect-at=1024 \
