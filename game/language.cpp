@@ -50,9 +50,9 @@ std::vector<std::string_view> texts() {
         add(control.caption);
         add(control.spoken);
     }
-    for (std::string_view word :
-         {kFaceDown, kWon, kLost, kTie, kDealtAgain, kMenu, kMenuSound, kMenuHowToPlay,
-          kMenuStatistics, kMenuAbout, kMenuQuit, kVersion, kGameLicence, kFontLicence, kClose}) {
+    for (std::string_view word : {kFaceDown, kWon, kLost, kTie, kDealtAgain, kMenu, kMenuSound,
+                                  kMenuHowToPlay, kMenuStatistics, kMenuAbout, kMenuQuit, kVersion,
+                                  kGameLicence, kFontLicence, kClose, kNumberLocale}) {
         add(word);
     }
     for (std::string_view paragraph : kHowToPlay) {

@@ -89,21 +89,74 @@ inline constexpr std::string_view kFontLicence = "Лицензия шрифто�
 // The button that closes a window the menu opened.
 inline constexpr std::string_view kClose = "Закрыть";
 
-// The paragraphs of "How to play", the keys' paragraph left out: the window's description gives
-// them. %1, %2 and %3 stand for figures worked out from the odds as the window opens.
+// The locale, as QLocale names it, in which "How to play" writes its decimals: the design's
+// Russian writes a decimal comma, and each translation names its own language here.
+inline constexpr std::string_view kNumberLocale = "ru";
+
+// "How to play", in reading order; the keys' paragraph is the window's description, and the
+// chances of a pick are a table of the odds. %1, %2, ... stand for figures worked out from the
+// odds, for the charge of a play, and for names of ranks and of values.
+inline constexpr std::string_view kHowToPlayRules =
+    "Нажмите Play, и автомат выставит выигрыш; если выпал ноль, нажмите ещё раз. Затем "
+    "откройте одну из четырёх своих карт против карты дилера: старшая удваивает выигрыш, "
+    "младшая отнимает его, равная оставляет как есть. Туз старше всех, масть не важна. Если "
+    "открытая карта старше или равна, после паузы карты сдаются снова: идёт цепочка, и можно "
+    "открывать карту дальше. «Забрать» переносит выигрыш в кредит и заканчивает цепочку.";
+inline constexpr std::string_view kHowToPlayCost =
+    "Пока на кону ничего нет, Play стоит %1 кредита, что бы ни показывало поле TOTAL BET. "
+    "С выигрышем на кону Play бесплатна: только что выставленный выигрыш Play заменяет новым, "
+    "который может оказаться и нулём, а в цепочке оставляет выигрыш на кону и сдаёт карты заново.";
+inline constexpr std::string_view kHowToPlayValuesLead = "Числа на столе:";
+// Each value of the table by the words its picture writes, %1 being the name a screen reader
+// gives it.
+struct ValueHelp {
+    std::string_view control;
+    std::string_view text;
+};
+inline constexpr ValueHelp kHowToPlayValues[] = {
+    {"LabelTotalBet", "TOTAL BET («%1») — ставка; на цену Play она не влияет."},
+    {"LabelTotalWin", "TOTAL WIN («%1») — выигрыш на кону."},
+    {"LabelCredit", "CREDIT («%1») — ваш кредит. Play берёт плату и тогда, когда кредита не "
+                    "хватает, так что он может уйти ниже нуля."},
+    {"LabelStep", "RISK STEP («%1») — шаг цепочки: с каждой раздачей в цепочке он растёт на 1, "
+                  "а после проигрыша снова становится 1."},
+    {"LabelDouble", "DOUBLE TO («%1») — каким станет выигрыш, если открытая карта окажется "
+                    "старше карты дилера."},
+};
+inline constexpr std::string_view kHowToPlayChances =
+    "Шансы открытой карты против каждой карты дилера: чем младше карта дилера, тем вернее выбор.";
+inline constexpr std::string_view kHowToPlayBlind =
+    "Вслепую, не глядя на карту дилера, выбор выигрывает с шансом %1 и проигрывает с шансом %2, "
+    "поэтому удвоение вслепую — честная ставка: сколько раз ни удваивай, возврат тот же, что при "
+    "сборе каждого выигрыша сразу, — в долгой игре %3 кредита на каждый заплаченный кредит "
+    "(ровно %4).";
+inline constexpr std::string_view kHowToPlayLooking =
+    "Но карта дилера видна до выбора, и это окупается. Если открывать карту, только когда у "
+    "дилера от 2 до %1, а против остальных карт забирать выигрыш, возврат %2 (ровно %3). Из "
+    "способов, которые открывают карту против карт дилера от 2 до какой-то и забирают выигрыш "
+    "против остальных, выгоднее всех открывать карту против карт от 2 до %4: возврат %5 "
+    "(ровно %6).";
+// The spread of that best way: without bound, or its figure.
+inline constexpr std::string_view kHowToPlayUnboundedSpread =
+    "Разброс у этого способа ничем не ограничен: изредка длинная цепочка приносит огромный "
+    "выигрыш, а в большинстве сессий выходит намного меньше.";
+inline constexpr std::string_view kHowToPlaySpread =
+    "Разброс у этого способа — %1 кредита на платную игру.";
+inline constexpr std::string_view kHowToPlayRedeal =
+    "В цепочке Play сдаёт карты заново бесплатно, а выигрыш остаётся на кону, так что можно "
+    "дождаться младшей карты дилера: когда у дилера %1, выбор не может проиграть (победа %2, "
+    "ничья %3). Поэтому у возврата нет верхней границы. Если открывать карту против карт от 2 "
+    "до %4, а в цепочке нажимать Play, пока у дилера не выпадет %1, и забирать выигрыш, как "
+    "только он дойдёт до %5, возврат %6; если забирать с %7 — уже %8.";
+inline constexpr std::string_view kHowToPlayTokens =
+    "Кредиты — игровые фишки: их нельзя купить, и на них ничего нельзя выиграть.";
+// Every text of "How to play" but the window's and the design's words it borrows.
 inline constexpr std::string_view kHowToPlay[] = {
-    "Нажмите Play, и автомат выставит выигрыш. Пока на кону ничего нет, Play стоит %1 кредита; "
-    "выигрыш на кону Play бесплатно заменяет новым.",
-    "Затем откройте одну из четырёх карт. Карта старше карты дилера удваивает выигрыш, и после "
-    "паузы карты сдаются снова; младшая отнимает выигрыш; равная — новая раздача. Туз старше "
-    "всех, масть не важна. «Забрать» переносит выигрыш в кредит.",
-    "Если забирать каждый выигрыш сразу, в долгой игре каждый заплаченный кредит возвращает %1 "
-    "кредита (ровно %2).",
-    "Удвоение этот возврат не меняет, меняется только разброс: на одну платную игру он %1 "
-    "кредита при сборе сразу и %2 при %3 удвоениях подряд.",
-    "Выгоднее всего нажимать Play снова на выигрыше меньше %1, а остальные забирать сразу: "
-    "тогда возврат %2 (ровно %3).",
-    "Кредиты — игровые фишки: их нельзя купить, и на них ничего нельзя выиграть.",
+    kHowToPlayRules,          kHowToPlayCost,           kHowToPlayValuesLead,
+    kHowToPlayValues[0].text, kHowToPlayValues[1].text, kHowToPlayValues[2].text,
+    kHowToPlayValues[3].text, kHowToPlayValues[4].text, kHowToPlayChances,
+    kHowToPlayBlind,          kHowToPlayLooking,        kHowToPlayUnboundedSpread,
+    kHowToPlaySpread,         kHowToPlayRedeal,         kHowToPlayTokens,
 };
 
 // The lines of the statistics, each its words, a colon and its figure.

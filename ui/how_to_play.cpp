@@ -6,50 +6,245 @@
 
 #include "game/double_up.h"
 #include "game/window_design.h"
-#include "odds/exact.h"
+#include "ui/fonts/window_fonts.h"
 #include "ui/qt_text.h"
 
+#include <QDialogButtonBox>
+#include <QLocale>
+#include <QPushButton>
+#include <QScreen>
 #include <QStringList>
+#include <QTextEdit>
+#include <QVBoxLayout>
 
-#include <iterator>
+#include <algorithm>
+#include <cctype>
 
 namespace ui {
 namespace {
 
-QString decimal(const odds::Rational& value) {
-    return toQString(value.decimal(3));
+using odds::Rational;
+
+// A decimal the odds wrote ("1.399"), written as the player's language writes it ("1,399").
+QString inLocale(const std::string& decimal) {
+    const QLocale locale(inLanguage(game::design::kNumberLocale));
+    return toQString(decimal).replace(QLatin1Char('.'), locale.decimalPoint());
 }
 
-QString fraction(const odds::Rational& value) {
-    return toQString(value.fraction());
+QString decimal(const Rational& value) {
+    return inLocale(odds::decimal(value, kHelpPlaces));
 }
 
-QString spread(const odds::ExactFigures& figures) {
-    return toQString(figures.variancePerCharge.sqrtDecimal(1));
+QString fraction(const Rational& value) {
+    return toQString(odds::fraction(value));
+}
+
+// A rank as the text names it: a number card by its digits; a face card by its letter and its
+// name, "Д (дама)", the letter being the name's first in the player's language, as card players
+// mark them (В, Д, К, Т in Russian; J, Q, K, A in English).
+QString rankName(int rank) {
+    const std::string text = game::rankText(rank);
+    if (std::isdigit(static_cast<unsigned char>(text.front())) != 0) {
+        return toQString(text);
+    }
+    const QString name = inLanguage(game::design::spokenRank(text));
+    return name.left(1).toUpper() + QStringLiteral(" (") + name + QLatin1Char(')');
+}
+
+// A count of the ranks a pick can meet, as a fraction of them all: "12/13".
+QString share(int count, const odds::PickChances& chances) {
+    return QStringLiteral("%1/%2").arg(count).arg(chances.won + chances.tied + chances.lost);
+}
+
+QString paragraph(const QString& text) {
+    return QStringLiteral("<p>") + text.toHtmlEscaped() + QStringLiteral("</p>");
+}
+
+// What each value of the table means, one an item.
+QString valueList() {
+    QString html =
+        paragraph(inLanguage(game::design::kHowToPlayValuesLead)) + QStringLiteral("<ul>");
+    for (const game::design::ValueHelp& value : game::design::kHowToPlayValues) {
+        // With the name a screen reader gives the value.
+        const QString spoken = inLanguage(game::design::control(value.control).spoken);
+        const QString text = inLanguage(value.text).arg(spoken);
+        html += QStringLiteral("<li>") + text.toHtmlEscaped() + QStringLiteral("</li>");
+    }
+    return html + QStringLiteral("</ul>");
+}
+
+// A row a dealer's card, and a column each for a won, a tied and a lost pick: a real table, so
+// that a screen reader reads it cell by cell.
+QString chanceTable(const std::vector<odds::PickChances>& chances) {
+    const auto cell = [](const QString& tag, const QString& text) {
+        return QStringLiteral("<%1 align=\"center\">%2</%1>").arg(tag, text.toHtmlEscaped());
+    };
+    QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><tr>");
+    for (std::string_view heading : {game::design::control("Short1").spoken, game::design::kWon,
+                                     game::design::kTie, game::design::kLost}) {
+        html += cell(QStringLiteral("th"), inLanguage(heading));
+    }
+    html += QStringLiteral("</tr>");
+    for (const odds::PickChances& c : chances) {
+        html += QStringLiteral("<tr>") + cell(QStringLiteral("td"), rankName(c.dealer)) +
+                cell(QStringLiteral("td"), share(c.won, c)) +
+                cell(QStringLiteral("td"), share(c.tied, c)) +
+                cell(QStringLiteral("td"), share(c.lost, c)) + QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</table>");
+}
+
+// A blind pick's chances to win and to lose: each dealer's card is as likely as any other.
+std::pair<Rational, Rational> blindChances(const std::vector<odds::PickChances>& chances) {
+    long won = 0;
+    long lost = 0;
+    long all = 0;
+    for (const odds::PickChances& c : chances) {
+        won += c.won;
+        lost += c.lost;
+        all += c.won + c.tied + c.lost;
+    }
+    return {odds::ratio(won, all), odds::ratio(lost, all)};
+}
+
+const odds::PickChances& chancesAgainst(const std::vector<odds::PickChances>& chances, int rank) {
+    return *std::find_if(chances.begin(), chances.end(),
+                         [rank](const odds::PickChances& c) { return c.dealer == rank; });
 }
 
 } // namespace
 
-QString howToPlayText() {
-    using game::design::kHowToPlay;
-    static_assert(std::size(kHowToPlay) == 6, "each paragraph has its place and figures below");
-    const odds::ExactFigures atOnce = odds::exactFigures({});
-    const odds::ExactFigures doubled = odds::exactFigures({.doubles = kHelpDoublings});
-    const odds::Strategy best = odds::bestReplay();
-    const odds::Rational bestReturn = odds::exactFigures(best).returnToPlayer;
-    const QStringList paragraphs{
-        inLanguage(kHowToPlay[0]).arg(game::DoubleUp::kPlayCharge),
-        inLanguage(kHowToPlay[1]),
-        inLanguage(game::design::control("Form1").spoken),
-        inLanguage(kHowToPlay[2])
-            .arg(decimal(atOnce.returnToPlayer), fraction(atOnce.returnToPlayer)),
-        inLanguage(kHowToPlay[3])
-            .arg(spread(atOnce), spread(doubled), QString::number(kHelpDoublings)),
-        inLanguage(kHowToPlay[4])
-            .arg(QString::number(best.replayBelow), decimal(bestReturn), fraction(bestReturn)),
-        inLanguage(kHowToPlay[5]),
+HowToPlayFigures workOutHowToPlayFigures() {
+    HowToPlayFigures f;
+    f.chances = odds::pickChances();
+    f.atOnce = odds::exactFigures({}).returnToPlayer.value();
+    f.looking = odds::exactFigures({.pickTo = kHelpPickTo}).returnToPlayer.value();
+    f.best = odds::bestPickTo();
+    f.bestFigures = odds::exactFigures(f.best);
+    for (std::size_t i = 0; i < kHelpCaps.size(); ++i) {
+        odds::Strategy redeal = f.best;
+        redeal.redealTo = odds::kLowestRank;
+        redeal.collectAt = kHelpCaps[i];
+        f.redealt[i] = odds::exactFigures(redeal).returnToPlayer.value();
+    }
+    return f;
+}
+
+QString howToPlayText(const HowToPlayFigures& f) {
+    using namespace game::design;
+    const auto [blindWon, blindLost] = blindChances(f.chances);
+    const Rational& bestReturn = f.bestFigures.returnToPlayer.value();
+    const QString spread = f.bestFigures.variancePerCharge
+                               ? inLanguage(kHowToPlaySpread)
+                                     .arg(inLocale(odds::sqrtDecimal(
+                                         *f.bestFigures.variancePerCharge, kHelpSpreadPlaces)))
+                               : inLanguage(kHowToPlayUnboundedSpread);
+    const odds::PickChances& safest = chancesAgainst(f.chances, odds::kLowestRank);
+    const QStringList parts{
+        paragraph(inLanguage(kHowToPlayRules)),
+        paragraph(inLanguage(kHowToPlayCost).arg(game::DoubleUp::kPlayCharge)),
+        valueList(),
+        paragraph(inLanguage(control("Form1").spoken)),
+        paragraph(inLanguage(kHowToPlayChances)),
+        chanceTable(f.chances),
+        paragraph(inLanguage(kHowToPlayBlind)
+                      .arg(fraction(blindWon), fraction(blindLost), decimal(f.atOnce),
+                           fraction(f.atOnce))),
+        paragraph(inLanguage(kHowToPlayLooking)
+                      .arg(rankName(kHelpPickTo), decimal(f.looking), fraction(f.looking),
+                           rankName(f.best.pickTo), decimal(bestReturn), fraction(bestReturn)) +
+                  QLatin1Char(' ') + spread),
+        paragraph(inLanguage(kHowToPlayRedeal)
+                      .arg(rankName(safest.dealer), share(safest.won, safest),
+                           share(safest.tied, safest), rankName(f.best.pickTo),
+                           QString::number(kHelpCaps[0]), decimal(f.redealt[0]),
+                           QString::number(kHelpCaps[1]), decimal(f.redealt[1]))),
+        paragraph(inLanguage(kHowToPlayTokens)),
     };
-    return paragraphs.join(QStringLiteral("\n\n"));
+    return parts.join(QLatin1Char('\n'));
+}
+
+QString howToPlayText() {
+    return howToPlayText(workOutHowToPlayFigures());
+}
+
+void HowToPlayFiguresAhead::start() {
+    if (!work_.valid()) {
+        work_ = std::async(std::launch::async, workOutHowToPlayFigures).share();
+    }
+}
+
+const HowToPlayFigures& HowToPlayFiguresAhead::figures() {
+    start();
+    return work_.get();
+}
+
+QRect besideGame(QSize size, const QRect& game, const QMargins& frame, const QRect& screen) {
+    size = size.boundedTo(screen.size().shrunkBy(frame));
+    const int frameWidth = frame.left() + frame.right();
+    // The widest window each side of the game has room for.
+    const int roomRight = screen.right() - game.right() - frameWidth;
+    const int roomLeft = game.left() - screen.left() - frameWidth;
+    const bool right = roomRight >= size.width() || roomRight >= roomLeft;
+    const int room = right ? roomRight : roomLeft;
+    int left = 0;
+    if (room >= std::min(size.width(), kHowToPlayNarrowest)) {
+        size.setWidth(std::min(size.width(), room));
+        left = right ? game.right() + 1 : game.left() - size.width() - frameWidth;
+    } else {
+        left = screen.right() + 1 - size.width() - frameWidth;
+    }
+    const int top = std::clamp(game.top(), screen.top(),
+                               screen.bottom() + 1 - size.height() - frame.top() - frame.bottom());
+    return {QPoint(left + frame.left(), top + frame.top()), size};
+}
+
+HowToPlayWindow::HowToPlayWindow(QWidget& game, const QString& html)
+    : QDialog(&game), game_(game), text_(new QTextEdit(this)) {
+    setObjectName(QStringLiteral("HowToPlay"));
+    const QString title = inLanguage(game::design::kMenuHowToPlay);
+    setWindowTitle(title);
+    setAccessibleName(title);
+    setModal(false);
+    setFont(windowFont(kHowToPlayFont));
+
+    text_->setObjectName(QStringLiteral("HowToPlayText"));
+    text_->setAccessibleName(title);
+    // Read only, with a caret the arrows move, so that a screen reader follows it line by line. A
+    // read-only text edit is told to a screen reader as text it can walk; a text browser would
+    // be told as a label, which a screen reader reads as one name.
+    text_->setReadOnly(true);
+    text_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    text_->setTabChangesFocus(true);
+    text_->setHtml(html);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->button(QDialogButtonBox::Close)->setText(inLanguage(game::design::kClose));
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(text_);
+    layout->addWidget(buttons);
+
+    // Closed, it gives the keyboard back to the game, as a window manager would; without one, it
+    // would stay with no window at all.
+    connect(this, &QDialog::finished, &game, [&game] { game.activateWindow(); });
+}
+
+void HowToPlayWindow::showBeside() {
+    if (!placed_) {
+        placed_ = true;
+        const QRect inner = game_.geometry();
+        const QRect outer = game_.frameGeometry();
+        const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                             outer.right() - inner.right(), outer.bottom() - inner.bottom());
+        setGeometry(besideGame(kHowToPlaySize, outer, frame, game_.screen()->availableGeometry()));
+    }
+    text_->moveCursor(QTextCursor::Start);
+    text_->setFocus();
+    show();
+    raise();
+    activateWindow();
 }
 
 } // namespace ui

@@ -5,7 +5,7 @@
 #include "ui/window_menu.h"
 
 #include "game/window_design.h"
-#include "ui/how_to_play.h"
+#include "ui/first_frame.h"
 #include "ui/qt_text.h"
 #include "ui/sound_setting.h"
 #include "ui/statistics_text.h"
@@ -63,6 +63,7 @@ void showBeside(QWidget& window, const QString& name, std::string_view title, co
 WindowMenu::WindowMenu(QWidget& window, SoundSetting* sound, const game::SessionFigures& figures)
     : window_(window) {
     setObjectName(QStringLiteral("WindowMenu"));
+    afterFirstFrame(window, [this] { helpFigures_.start(); });
     setTitle(inLanguage(game::design::kMenu));
     if (sound != nullptr) {
         QAction* soundOn = addAction(inLanguage(game::design::kMenuSound));
@@ -111,7 +112,11 @@ void WindowMenu::popupOnFirstEntry(QPoint at) {
 }
 
 void WindowMenu::showHowToPlay() {
-    showBeside(window_, QStringLiteral("HowToPlay"), game::design::kMenuHowToPlay, howToPlayText());
+    // Made once and hidden when closed, for the reason showBeside gives.
+    if (help_ == nullptr) {
+        help_ = new HowToPlayWindow(window_, howToPlayText(helpFigures_.figures()));
+    }
+    help_->showBeside();
 }
 
 } // namespace ui

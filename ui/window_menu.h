@@ -8,6 +8,7 @@
 #pragma once
 
 #include "game/session_statistics.h"
+#include "ui/how_to_play.h"
 
 #include <QMenu>
 
@@ -33,6 +34,10 @@ class WindowMenu : public QMenu {
 
   private:
     QWidget& window_;
+    // How to play's figures, worked out once the window has drawn its first frame; and the
+    // window, made when first asked for.
+    HowToPlayFiguresAhead helpFigures_;
+    HowToPlayWindow* help_ = nullptr;
 };
 
 } // namespace ui

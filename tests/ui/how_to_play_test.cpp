@@ -2,44 +2,198 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// "How to play" tells the odds' exact long-run figures, in each language the binary runs in.
+// "How to play" tells the odds' exact figures and a pick's chances against each dealer's card, in
+// each language the binary runs in, as text a screen reader can walk with a caret.
+#include "game/double_up.h"
+#include "game/window_design.h"
 #include "odds/exact.h"
+#include "ui/fonts/window_fonts.h"
 #include "ui/how_to_play.h"
 #include "ui/qt_text.h"
 
+#include <QAccessible>
+#include <QFile>
+#include <QRawFont>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextTable>
+
 #include <gtest/gtest.h>
+
+#include <cctype>
 
 namespace ui {
 namespace {
 
-TEST(HowToPlay, TellsTheExactReturnsTheSpreadAndTheBestThresholdToPlayAgain) {
-    const QString text = howToPlayText();
-    const auto tells = [&text](const odds::Rational& figure) {
-        return text.contains(toQString(figure.fraction())) &&
-               text.contains(toQString(figure.decimal(3)));
-    };
-    const odds::ExactFigures atOnce = odds::exactFigures({});
-    EXPECT_TRUE(tells(atOnce.returnToPlayer)) << text.toStdString();
+// The decimal point of the language the binary runs in.
+#ifdef VANTRELLO_TEST_LANGUAGE
+const QString kPoint = QStringLiteral(".");
+#else
+const QString kPoint = QStringLiteral(",");
+#endif
 
-    // Doubling keeps that return and widens the spread the help sets beside it.
-    const odds::ExactFigures doubled = odds::exactFigures({.doubles = kHelpDoublings});
-    EXPECT_EQ(doubled.returnToPlayer, atOnce.returnToPlayer);
-    EXPECT_GT(doubled.variancePerCharge, atOnce.variancePerCharge);
-    EXPECT_TRUE(text.contains(toQString(atOnce.variancePerCharge.sqrtDecimal(1))));
-    EXPECT_TRUE(text.contains(toQString(doubled.variancePerCharge.sqrtDecimal(1))));
+QString decimal(const odds::Rational& value) {
+    return toQString(odds::decimal(value, kHelpPlaces)).replace(QLatin1Char('.'), kPoint);
+}
 
-    // The threshold it advises beats collecting at once, and no other threshold beats it.
-    const odds::Strategy best = odds::bestReplay();
-    const odds::Rational bestReturn = odds::exactFigures(best).returnToPlayer;
-    EXPECT_GT(bestReturn, atOnce.returnToPlayer);
-    for (int below = 0; below <= odds::kMaxReplayBelow; ++below) {
-        EXPECT_LE(odds::exactFigures({.replayBelow = below}).returnToPlayer, bestReturn) << below;
+QString fraction(const odds::Rational& value) {
+    return toQString(odds::fraction(value));
+}
+
+QString plain(const QString& html) {
+    QTextDocument document;
+    document.setHtml(html);
+    return document.toPlainText();
+}
+
+// The paragraph of `text` that holds `words`.
+QString paragraphWith(const QString& text, const QString& words) {
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        if (paragraph.contains(words)) {
+            return paragraph;
+        }
     }
-    EXPECT_TRUE(tells(bestReturn));
-    EXPECT_TRUE(text.contains(QStringLiteral(" %1").arg(best.replayBelow)));
+    return {};
+}
 
-    // Every figure found its place in the translation too.
+TEST(HowToPlay, TellsTheExactReturnsOfPickingBlindAndOfLookingAndTheBestOfTheFamily) {
+    const QString text = plain(howToPlayText());
+    const auto tells = [&text](const odds::Rational& figure) {
+        return text.contains(fraction(figure)) && text.contains(decimal(figure));
+    };
+    // Blind doubling keeps the return of collecting at once, which the text gives.
+    const odds::Rational atOnce = odds::exactFigures({}).returnToPlayer.value();
+    EXPECT_TRUE(tells(atOnce)) << text.toStdString();
+    for (int doubles = 1; doubles <= 3; ++doubles) {
+        EXPECT_EQ(odds::exactFigures({.doubles = doubles}).returnToPlayer, atOnce) << doubles;
+    }
+
+    // Looking pays: the example beats collecting at once; the best of its family (as the odds
+    // find it) is named with its return.
+    const odds::Rational looking =
+        odds::exactFigures({.pickTo = kHelpPickTo}).returnToPlayer.value();
+    EXPECT_GT(looking, atOnce);
+    EXPECT_TRUE(tells(looking)) << text.toStdString();
+    const odds::Strategy best = odds::bestPickTo();
+    const odds::ExactFigures bestFigures = odds::exactFigures(best);
+    const odds::Rational bestReturn = bestFigures.returnToPlayer.value();
+    EXPECT_TRUE(tells(bestReturn)) << text.toStdString();
+    // Its sentence names the card it picks up to, and its spread follows.
+    EXPECT_GT(bestReturn, looking);
+    const QString bestSentence = paragraphWith(text, fraction(bestReturn));
+    const QString rank = inLanguage(game::design::spokenRank(game::rankText(best.pickTo)));
+    EXPECT_TRUE(bestSentence.contains(QStringLiteral(" (%1)").arg(rank)))
+        << bestSentence.toStdString();
+    const QString spread =
+        bestFigures.variancePerCharge
+            ? toQString(odds::sqrtDecimal(*bestFigures.variancePerCharge, kHelpSpreadPlaces))
+                  .replace(QLatin1Char('.'), kPoint)
+            : inLanguage(game::design::kHowToPlayUnboundedSpread);
+    EXPECT_TRUE(bestSentence.contains(spread)) << bestSentence.toStdString();
+
+    // Against the lowest card a pick cannot lose, and the free re-deal to it returns more the
+    // higher the cap.
+    EXPECT_EQ(odds::pickChances().front().lost, 0);
+    odds::Rational below = bestReturn;
+    for (const std::int64_t cap : kHelpCaps) {
+        const odds::Rational redealt =
+            odds::exactFigures(
+                {.pickTo = best.pickTo, .redealTo = odds::kLowestRank, .collectAt = cap})
+                .returnToPlayer.value();
+        EXPECT_GT(redealt, below) << cap;
+        EXPECT_TRUE(text.contains(decimal(redealt))) << cap;
+        below = redealt;
+    }
+
+    // The charge of a play and the keys are there, and every figure found its place.
+    EXPECT_TRUE(
+        text.contains(inLanguage(game::design::kHowToPlayCost).arg(game::DoubleUp::kPlayCharge)));
+    EXPECT_TRUE(text.contains(inLanguage(game::design::control("Form1").spoken)));
     EXPECT_FALSE(text.contains(QLatin1Char('%'))) << text.toStdString();
+}
+
+TEST(HowToPlay, TablesAPicksChancesInThirteenthsAgainstEachDealersCard) {
+    QTextDocument document;
+    document.setHtml(howToPlayText());
+    QTextTable* table = nullptr;
+    for (QTextFrame* frame : document.rootFrame()->childFrames()) {
+        table = table != nullptr ? table : qobject_cast<QTextTable*>(frame);
+    }
+    ASSERT_NE(table, nullptr);
+    const std::vector<odds::PickChances> chances = odds::pickChances();
+    ASSERT_EQ(table->rows(), static_cast<int>(chances.size()) + 1);
+    ASSERT_EQ(table->columns(), 4);
+    const auto cell = [table](int row, int column) {
+        return table->cellAt(row, column).firstCursorPosition().block().text();
+    };
+    EXPECT_EQ(cell(0, 1), inLanguage(game::design::kWon));
+    int row = 1;
+    for (const odds::PickChances& c : chances) {
+        const std::string rank = game::rankText(c.dealer);
+        const QString name = std::isdigit(static_cast<unsigned char>(rank.front())) != 0
+                                 ? toQString(rank)
+                                 : inLanguage(game::design::spokenRank(rank));
+        EXPECT_TRUE(cell(row, 0).contains(name)) << cell(row, 0).toStdString();
+        const int all = c.won + c.tied + c.lost;
+        EXPECT_EQ(cell(row, 1), QStringLiteral("%1/%2").arg(c.won).arg(all));
+        EXPECT_EQ(cell(row, 2), QStringLiteral("%1/%2").arg(c.tied).arg(all));
+        EXPECT_EQ(cell(row, 3), QStringLiteral("%1/%2").arg(c.lost).arg(all));
+        ++row;
+    }
+    // The face cards go by their letters in the player's language: В Д К Т, or J Q K A.
+    const QString letters = cell(row - 4, 0).left(1) + cell(row - 3, 0).left(1) +
+                            cell(row - 2, 0).left(1) + cell(row - 1, 0).left(1);
+#ifdef VANTRELLO_TEST_LANGUAGE
+    EXPECT_EQ(letters, QStringLiteral("JQKA"));
+#else
+    EXPECT_EQ(letters, QStringLiteral("ВДКТ"));
+#endif
+}
+
+TEST(HowToPlay, IsAReadOnlyTextWithACaretThatFitsAHalfScaledScreenInItsEmbeddedFont) {
+    loadBundledFonts();
+    QWidget game;
+    HowToPlayWindow window(game, howToPlayText());
+    EXPECT_EQ(window.objectName(), "HowToPlay");
+    EXPECT_EQ(window.accessibleName(), inLanguage(game::design::kMenuHowToPlay));
+    QTextEdit& text = window.text();
+    EXPECT_TRUE(text.isReadOnly());
+    EXPECT_TRUE(text.textInteractionFlags() & Qt::TextSelectableByKeyboard);
+    // A screen reader meets it as text to walk with the caret, not as a label read whole.
+    QAccessibleInterface* told = QAccessible::queryAccessibleInterface(&text);
+    ASSERT_NE(told, nullptr);
+    EXPECT_EQ(told->role(), QAccessible::EditableText);
+    EXPECT_TRUE(told->state().readOnly);
+    ASSERT_NE(told->textInterface(), nullptr);
+    EXPECT_EQ(told->textInterface()->characterCount(), text.toPlainText().size());
+
+    // A 1280 x 1024 screen at twice the scale, with a panel, beside a game window at its left.
+    const QRect screen(0, 0, 640, 512 - 24);
+    const QMargins frame(1, 24, 1, 1);
+    const QRect gameFrame(0, 0, 340, 360);
+    const QRect placed = besideGame(kHowToPlaySize, gameFrame, frame, screen);
+    EXPECT_TRUE(screen.contains(placed.marginsAdded(frame))) << placed.x() << "," << placed.y();
+    EXPECT_EQ(placed.height(), screen.height() - frame.top() - frame.bottom());
+    EXPECT_LE(window.minimumSizeHint().width(), placed.width());
+    EXPECT_LE(window.minimumSizeHint().height(), placed.height());
+    // On a large screen with the game in the middle, it is narrower, beside the game all the same.
+    const QRect large(0, 0, 1280, 1024);
+    const QRect middle = gameFrame.translated(large.center() - gameFrame.center());
+    const QRect narrower = besideGame(kHowToPlaySize, middle, frame, large);
+    EXPECT_LT(narrower.width(), kHowToPlaySize.width());
+    EXPECT_TRUE(large.contains(narrower.marginsAdded(frame)));
+    EXPECT_FALSE(narrower.marginsAdded(frame).intersects(middle));
+
+    // Every character of the text is drawn by the embedded face of its font, cut down to the
+    // characters the design's texts use.
+    QFile file(toQString(embeddedFace(kHowToPlayFont).resource));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(window.font().family(), toQString(embeddedFace(kHowToPlayFont).family));
+    const QRawFont raw(file.readAll(), 12);
+    for (const QChar c : text.toPlainText()) {
+        EXPECT_TRUE(c.isSpace() || raw.supportsCharacter(c))
+            << "U+" << QString::number(c.unicode(), 16).toStdString();
+    }
 }
 
 } // namespace

@@ -367,8 +367,10 @@ await_speech
 
 # The menu by Shift+F10, an entry chosen with the arrows and Enter, and the window it opens read
 # and closed by Escape, for each window the menu opens.
-for entry in "help 1" "stats 2" "about 3"; do
-    read -r name downs <<<"$entry"
+# How to play puts the focus on its text, named by its title; the others on their Close button.
+for entry in "help 1 Как_играть" "stats 2 Закрыть" "about 3 Закрыть"; do
+    read -r name downs focused <<<"$entry"
+    focused=${focused//_/ }
     press menu shift+F10
     wait_until "$game_wait" focus_told Звук || true
     await_speech
@@ -377,7 +379,7 @@ for entry in "help 1" "stats 2" "about 3"; do
         await_speech
     done
     press "$name" Return
-    wait_until "$game_wait" focus_told Закрыть || fail "$name: no window was seen opening"
+    wait_until "$game_wait" focus_told "$focused" || fail "$name: no window was seen opening"
     await_speech
     press back Escape
     wait_until "$game_wait" focus_told Забрать || fail "$name: the focus did not come back"

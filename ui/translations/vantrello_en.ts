@@ -248,28 +248,68 @@
         <translation>How to play</translation>
     </message>
     <message>
-        <source>Нажмите Play, и автомат выставит выигрыш. Пока на кону ничего нет, Play стоит %1 кредита; выигрыш на кону Play бесплатно заменяет новым.</source>
-        <translation>Press Play and the machine puts up a win. While nothing is at stake, Play costs %1 credits; with a win at stake, Play replaces it by a new one for free.</translation>
-    </message>
-    <message>
-        <source>Затем откройте одну из четырёх карт. Карта старше карты дилера удваивает выигрыш, и после паузы карты сдаются снова; младшая отнимает выигрыш; равная — новая раздача. Туз старше всех, масть не важна. «Забрать» переносит выигрыш в кредит.</source>
-        <translation>Then turn up one of the four cards. A card higher than the dealer&apos;s doubles the win, and after a pause the cards are dealt again; a lower one loses the win; an equal one deals again. Aces are highest; suits do not count. Collect adds the win to the credit.</translation>
-    </message>
-    <message>
-        <source>Если забирать каждый выигрыш сразу, в долгой игре каждый заплаченный кредит возвращает %1 кредита (ровно %2).</source>
-        <translation>If you collect every win at once, each credit you pay returns %1 credits in the long run (exactly %2).</translation>
-    </message>
-    <message>
-        <source>Удвоение этот возврат не меняет, меняется только разброс: на одну платную игру он %1 кредита при сборе сразу и %2 при %3 удвоениях подряд.</source>
-        <translation>Doubling does not change that return, only its spread: per paid play it is %1 credits when you collect at once and %2 after %3 doublings in a row.</translation>
-    </message>
-    <message>
-        <source>Выгоднее всего нажимать Play снова на выигрыше меньше %1, а остальные забирать сразу: тогда возврат %2 (ровно %3).</source>
-        <translation>You do best to press Play again on a win below %1 and collect the others at once: the return is then %2 (exactly %3).</translation>
-    </message>
-    <message>
         <source>Кредиты — игровые фишки: их нельзя купить, и на них ничего нельзя выиграть.</source>
         <translation>Credits are play tokens: they cannot be bought, and nothing can be won with them.</translation>
+    </message>
+    <message>
+        <source>ru</source>
+        <translation>en</translation>
+    </message>
+    <message>
+        <source>Числа на столе:</source>
+        <translation>The numbers on the table:</translation>
+    </message>
+    <message>
+        <source>TOTAL BET («%1») — ставка; на цену Play она не влияет.</source>
+        <translation>TOTAL BET (&quot;%1&quot;) is the bet; it does not change what Play costs.</translation>
+    </message>
+    <message>
+        <source>TOTAL WIN («%1») — выигрыш на кону.</source>
+        <translation>TOTAL WIN (&quot;%1&quot;) is the win at stake.</translation>
+    </message>
+    <message>
+        <source>CREDIT («%1») — ваш кредит. Play берёт плату и тогда, когда кредита не хватает, так что он может уйти ниже нуля.</source>
+        <translation>CREDIT (&quot;%1&quot;) is your credit. Play charges it even when it runs short, so it may go below zero.</translation>
+    </message>
+    <message>
+        <source>RISK STEP («%1») — шаг цепочки: с каждой раздачей в цепочке он растёт на 1, а после проигрыша снова становится 1.</source>
+        <translation>RISK STEP (&quot;%1&quot;) is the chain&apos;s step: it goes up by 1 with each deal in a chain and back to 1 after a lost pick.</translation>
+    </message>
+    <message>
+        <source>DOUBLE TO («%1») — каким станет выигрыш, если открытая карта окажется старше карты дилера.</source>
+        <translation>DOUBLE TO (&quot;%1&quot;) is what the win becomes if the card you turn up is higher than the dealer&apos;s.</translation>
+    </message>
+    <message>
+        <source>Шансы открытой карты против каждой карты дилера: чем младше карта дилера, тем вернее выбор.</source>
+        <translation>The chances of the card you turn up against each dealer&apos;s card: the lower the dealer&apos;s card, the safer the pick.</translation>
+    </message>
+    <message>
+        <source>Вслепую, не глядя на карту дилера, выбор выигрывает с шансом %1 и проигрывает с шансом %2, поэтому удвоение вслепую — честная ставка: сколько раз ни удваивай, возврат тот же, что при сборе каждого выигрыша сразу, — в долгой игре %3 кредита на каждый заплаченный кредит (ровно %4).</source>
+        <translation>Blind, without looking at the dealer&apos;s card, a pick wins with a chance of %1 and loses with a chance of %2, so doubling blind is a fair bet: however many times you double, the return is that of collecting every win at once, %3 credits for each credit paid in the long run (exactly %4).</translation>
+    </message>
+    <message>
+        <source>Но карта дилера видна до выбора, и это окупается. Если открывать карту, только когда у дилера от 2 до %1, а против остальных карт забирать выигрыш, возврат %2 (ровно %3). Из способов, которые открывают карту против карт дилера от 2 до какой-то и забирают выигрыш против остальных, выгоднее всех открывать карту против карт от 2 до %4: возврат %5 (ровно %6).</source>
+        <translation>But the dealer&apos;s card shows before you pick, and looking at it pays. If you pick only when the dealer shows 2 to %1 and collect the win against the other cards, the return is %2 (exactly %3). Of the ways that pick against a dealer&apos;s 2 up to some card and collect against the rest, the best is to pick against 2 to %4: the return is %5 (exactly %6).</translation>
+    </message>
+    <message>
+        <source>Разброс у этого способа ничем не ограничен: изредка длинная цепочка приносит огромный выигрыш, а в большинстве сессий выходит намного меньше.</source>
+        <translation>Its spread has no bound: now and then a long chain brings a huge win, and most sessions see far less.</translation>
+    </message>
+    <message>
+        <source>Разброс у этого способа — %1 кредита на платную игру.</source>
+        <translation>Its spread is %1 credits per charged play.</translation>
+    </message>
+    <message>
+        <source>В цепочке Play сдаёт карты заново бесплатно, а выигрыш остаётся на кону, так что можно дождаться младшей карты дилера: когда у дилера %1, выбор не может проиграть (победа %2, ничья %3). Поэтому у возврата нет верхней границы. Если открывать карту против карт от 2 до %4, а в цепочке нажимать Play, пока у дилера не выпадет %1, и забирать выигрыш, как только он дойдёт до %5, возврат %6; если забирать с %7 — уже %8.</source>
+        <translation>In a chain, Play deals the cards again for free and the win stays at stake, so you can wait for a low dealer&apos;s card: when the dealer shows %1, a pick cannot lose (wins %2, ties %3). So the return has no upper bound. If you pick against 2 to %4, but in a chain press Play until the dealer shows %1 and collect the win as soon as it reaches %5, the return is %6; collecting at %7, it is %8.</translation>
+    </message>
+    <message>
+        <source>Нажмите Play, и автомат выставит выигрыш; если выпал ноль, нажмите ещё раз. Затем откройте одну из четырёх своих карт против карты дилера: старшая удваивает выигрыш, младшая отнимает его, равная оставляет как есть. Туз старше всех, масть не важна. Если открытая карта старше или равна, после паузы карты сдаются снова: идёт цепочка, и можно открывать карту дальше. «Забрать» переносит выигрыш в кредит и заканчивает цепочку.</source>
+        <translation>Press Play and the machine puts up a win; if it is zero, press again. Then turn up one of your four cards against the dealer&apos;s card: a higher card doubles the win, a lower one loses it, an equal one leaves it as it is. Aces are highest; suits do not count. If the card you turned up is higher or equal, the cards are dealt again after a pause: a chain runs, and you can go on picking. Collect adds the win to the credit and ends the chain.</translation>
+    </message>
+    <message>
+        <source>Пока на кону ничего нет, Play стоит %1 кредита, что бы ни показывало поле TOTAL BET. С выигрышем на кону Play бесплатна: только что выставленный выигрыш Play заменяет новым, который может оказаться и нулём, а в цепочке оставляет выигрыш на кону и сдаёт карты заново.</source>
+        <translation>While nothing is at stake, Play costs %1 credits, whatever TOTAL BET shows. With a win at stake, Play is free: it replaces a freshly put up win by a new one, which may be zero, and in a chain it keeps the win at stake and deals the cards again.</translation>
     </message>
 </context>
 </TS>
