@@ -4,9 +4,10 @@
 
 #include "ui/sound_setting.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QSettings>
-#include <QStandardPaths>
 #include <cstdio>
 
 namespace ui {
@@ -22,7 +23,7 @@ void tell(const char* what, const QString& file) {
 
 SoundSetting::SoundSetting(QString file) : file_(std::move(file)) {
     const QFileInfo info(file_);
-    if (!info.exists()) {
+    if (!info.exists() && !info.isSymLink()) {
         return;
     }
     if (!info.isFile() || !info.isReadable()) {
@@ -41,16 +42,19 @@ SoundSetting::SoundSetting(QString file) : file_(std::move(file)) {
 }
 
 QString SoundSetting::standardFile() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/vantrello/vantrello.conf");
+    return QSettings(QStringLiteral("vantrello"), QStringLiteral("vantrello")).fileName();
 }
 
 void SoundSetting::set(bool on) {
     on_ = on;
-    QSettings settings(file_, QSettings::IniFormat);
-    settings.setValue(QLatin1String(kKey), on);
-    settings.sync();
-    if (settings.status() != QSettings::NoError && !toldUnwritable_) {
+    // The whole file, written beside it and renamed over it: a damaged file gives way to a clean
+    // one, and a failed write leaves the old one as it was.
+    QSaveFile out(file_);
+    const bool written =
+        QDir().mkpath(QFileInfo(file_).absolutePath()) && out.open(QIODevice::WriteOnly) &&
+        out.write(QByteArray("[General]\n") + kKey + (on ? "=true\n" : "=false\n")) > 0 &&
+        out.commit();
+    if (!written && !toldUnwritable_) {
         toldUnwritable_ = true;
         std::fprintf(stderr,
                      "vantrello: cannot write %s; the sound choice holds until the game closes\n",

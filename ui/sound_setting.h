@@ -18,12 +18,14 @@ class SoundSetting {
     // The choice kept in `file`. Sound is on where the file is missing, unreadable or corrupt;
     // the last two say so in one line on stderr, and the file is left as it is.
     explicit SoundSetting(QString file);
-    // The file in the standard per-user configuration directory (XDG_CONFIG_HOME, or ~/.config).
+    // QSettings' own per-user file for the game: vantrello/vantrello.conf in XDG_CONFIG_HOME
+    // (~/.config by default).
     static QString standardFile();
 
     bool on() const { return on_; }
-    // The player's change: kept for the session whatever happens, and written to the file; a
-    // file that cannot be written says so on stderr, once a session.
+    // The player's change: kept for the session whatever happens, and written to the file whole,
+    // replacing it at once (a damaged file included); a write that fails says so on stderr,
+    // once a session, and leaves the file as it was.
     void set(bool on);
 
   private:

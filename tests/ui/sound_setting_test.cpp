@@ -64,7 +64,28 @@ TEST(SoundSetting, ADamagedOrUnreadableFileMeansSoundOnOneLineAndNoRewrite) {
     }
 }
 
-TEST(SoundSetting, AnUnwritableDirectoryKeepsTheChoiceForTheSessionAndSaysSoOnce) {
+TEST(SoundSetting, AChangeReplacesADamagedFileOrALoopingLinkWithACleanFile) {
+    QTemporaryDir home;
+    const QString file = home.filePath(QStringLiteral("vantrello.conf"));
+    QFile damaged(file);
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write(QByteArray(65536, '\x9c'));
+    damaged.close();
+    const QString loop = home.filePath(QStringLiteral("loop.conf"));
+    ASSERT_TRUE(QFile::link(loop, loop));
+    for (const QString& place : {file, loop}) {
+        SoundSetting setting(place); // each says once that it cannot be read
+        test_support::StderrCapture errors;
+        setting.set(false);
+        EXPECT_EQ(errors.finish(), "") << "the write did not fail";
+        QFile written(place);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_EQ(written.readAll(), "[General]\nsound=false\n");
+        EXPECT_FALSE(SoundSetting(place).on());
+    }
+}
+
+TEST(SoundSetting, AnUnwritablePlaceKeepsTheChoiceForTheSessionAndSaysSoOnce) {
     QTemporaryDir home;
     QFile blocker(home.filePath(QStringLiteral("vantrello")));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the directory would be
