@@ -36,7 +36,7 @@ std::string rankName(int rank) {
 // "a 2", "2 or 3", "2 to 8", "9 to ace", "an ace".
 std::string ranks(int low, int high) {
     if (low == high) {
-        return (low == 8 || low == 14 ? "an " : "a ") + rankName(low);
+        return std::string(low == 8 || low == 14 ? "an " : "a ").append(rankName(low));
     }
     return rankName(low) + (high == low + 1 ? " or " : " to ") + rankName(high);
 }
@@ -74,7 +74,10 @@ bool simulable(const Strategy& s) {
 std::string name(const Strategy& s) {
     std::string out;
     const auto add = [&out](const char* key, std::int64_t value) {
-        out += (out.empty() ? "" : ",") + std::string(key) + "=" + std::to_string(value);
+        if (!out.empty()) {
+            out += ',';
+        }
+        out.append(key).append("=").append(std::to_string(value));
     };
     if (s.replayBelow > 2) {
         add("replay-below", s.replayBelow);
