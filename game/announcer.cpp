@@ -57,8 +57,9 @@ void Announcer::dealt(bool charged, bool chainStep) {
     const std::string credit = charged ? value(c_.LabelCredit, "LabelCredit") : std::string();
     const std::string win = value(c_.LabelTotalWin, "LabelTotalWin");
     if (chainStep) {
-        say_(sentences({design::inLanguage(design::kDealtAgain), value(c_.LabelStep, "LabelStep"),
-                        win, dealerCard(), credit}));
+        // The card first: the next pick turns on it, and a quick player's pick cuts the rest.
+        say_(sentences({dealerCard(), design::inLanguage(design::kDealtAgain),
+                        value(c_.LabelStep, "LabelStep"), win, credit}));
     } else {
         say_(sentences({dealerCard(), win, credit}));
     }

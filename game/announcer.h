@@ -20,7 +20,7 @@ class Announcer : public TableObserver {
     Announcer(Controls controls, std::function<void(const std::string&)> say);
 
     // "Карта дилера: дама червей. Выигрыш: 40. Кредит: 97", or, for the next deal of a chain,
-    // "Новая раздача. Шаг: 2. Выигрыш: 80. Карта дилера: пятёрка бубён". The credit is said
+    // "Карта дилера: пятёрка бубён. Новая раздача. Шаг: 2. Выигрыш: 80". The credit is said
     // when charged.
     void dealt(bool charged, bool chainStep) override;
     // "Победа: туз пик. Выигрыш: 80": the outcome first, for a screen reader speaks each

@@ -50,11 +50,21 @@ std::vector<std::string_view> texts() {
         add(control.caption);
         add(control.spoken);
     }
-    for (std::string_view word : {kFaceDown, kWon, kLost, kTie, kDealtAgain, kMenu, kMenuSound,
-                                  kMenuHowToPlay, kMenuStatistics, kMenuAbout, kMenuQuit, kVersion,
-                                  kGameLicence, kFontLicence, kClose, kNumberLocale}) {
+    for (std::string_view word : {kFaceDown,       kWon,
+                                  kLost,           kTie,
+                                  kDealtAgain,     kMenu,
+                                  kMenuSound,      kMenuHowToPlay,
+                                  kMenuStatistics, kMenuAbout,
+                                  kMenuQuit,       kVersion,
+                                  kGameLicence,    kGameLicenceName,
+                                  kFontLicence,    kFontLicenceName,
+                                  kClose,          kNumberLocale,
+                                  kWindowHint,     kKeys,
+                                  kSoundOn,        kSoundOff}) {
         add(word);
     }
+    // No letters, but the languages join a title differently.
+    all.push_back(kTitleSeparator);
     for (std::string_view paragraph : kHowToPlay) {
         add(paragraph);
     }

@@ -9,6 +9,11 @@
 namespace game::design {
 
 std::string valueName(const Control& label, std::string_view shown) {
+    // A negative credit is said with a typeset minus (−), which a screen reader reads as "minus";
+    // the label itself keeps the hyphen the rules read back.
+    if (shown.starts_with('-')) {
+        return inLanguage(label.spoken) + ": \u2212" + std::string(shown.substr(1));
+    }
     return inLanguage(label.spoken) + ": " + std::string(shown);
 }
 

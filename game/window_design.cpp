@@ -90,14 +90,6 @@ constexpr Control playerBack(std::string_view name, int left, Handler click,
     return c;
 }
 
-// The window's description: the keys that play the game. The keypad's digits reach it only with
-// NumLock on: with it off, a screen reader's desktop layout takes the keypad for its own keys.
-constexpr std::string_view kKeys =
-    "Клавиши: 1, 2, 3, 4 в верхнем ряду (на цифровой клавиатуре — при включённом NumLock) — "
-    "выбрать карту 1, 2, 3 или 4, слева направо; Enter или пробел — нажать кнопку в фокусе; "
-    "Tab — перейти к другой кнопке; F1 — как играть; Shift+F10 или клавиша меню — меню; "
-    "Ctrl+Q — закрыть игру.";
-
 constexpr Control rankLabel(std::string_view name, int left) {
     return label(name, "Frame1", {left, 555, 375, 375}, "5", kRankFont, kCardRed);
 }
@@ -110,7 +102,7 @@ constexpr std::array kForm1{
             .back = kWindowBlue,
             .opaque = true,
             .speech = Speech::Caption,
-            .spoken = kKeys},
+            .spoken = kWindowHint},
 
     // The window's controls, front to back.
     speaks(button("Command2", {2880, 3840, 735, 855}, "Забрать", kUiFont, rgb(192, 192, 255),
@@ -145,13 +137,13 @@ constexpr std::array kForm1{
     image("ImageCardChervu", "Form1", 120, 5400, Picture::Hearts),
     speaks(label("LabelTotalBet", "Form1", {480, 120, 1215, 375}, "1", kValueFont, kWhite,
                  Align::Right),
-           Speech::Value, "Ставка"),
+           Speech::Value, "Total Bet"),
     speaks(label("LabelTotalWin", "Form1", {2070, 120, 1215, 375}, "0", kValueFont, kWhite,
                  Align::Right),
-           Speech::Value, "Выигрыш"),
+           Speech::Value, "Total Win"),
     speaks(label("LabelCredit", "Form1", {3510, 120, 1215, 375}, "100", kValueFont, kWhite,
                  Align::Right),
-           Speech::Value, "Кредит"),
+           Speech::Value, "Credit"),
     image("Image1", "Form1", 120, 60, Picture::Banner),
 
     // The table area's controls, front to back.
@@ -162,7 +154,7 @@ constexpr std::array kForm1{
            Speech::Caption),
     speaks(label("LabelDouble", "Frame1", {3240, 2920, 1215, 255}, "0",
                  Font{"Comic Sans MS", 8.25, true}, rgb(255, 255, 0), Align::Centre),
-           Speech::Value, "Удвоение"),
+           Speech::Value, "Double To"),
     // The dealer's card says whose it is, so its tag has nothing to add.
     image("ImageDealer", "Frame1", 480, 1650, Picture::DealerTag),
     // Parked beyond the frame's right edge, so clipped away until a pick moves it.
@@ -189,7 +181,7 @@ constexpr std::array kForm1{
     image("Card1", "Frame1", 370, 555, Picture::Hearts),
     speaks(label("LabelStep", "Frame1", {1820, 260, 1215, 375}, "1", kValueFont, rgb(192, 192, 0),
                  Align::Right),
-           Speech::Value, "Шаг"),
+           Speech::Value, "Risk Step"),
     image("Image2", "Frame1", 0, 0, Picture::TableBackground),
 };
 

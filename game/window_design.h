@@ -69,6 +69,22 @@ struct Control {
 // What a screen reader says of a face-down card.
 inline constexpr std::string_view kFaceDown = "закрыта";
 
+// The window's description, which a screen reader reads with its title: short, as it is read
+// again each time the window gets the keyboard back.
+inline constexpr std::string_view kWindowHint = "Как играть и клавиши — F1.";
+// The keys that play the game, listed in How to play. The keypad's digits reach the window only
+// with NumLock on: with it off, a screen reader's desktop layout takes the keypad for its own keys.
+inline constexpr std::string_view kKeys =
+    "Клавиши: 1, 2, 3, 4 в верхнем ряду (или на цифровой клавиатуре при включённом NumLock) — "
+    "выбрать карту 1, 2, 3 или 4, слева направо; Enter или пробел — нажать кнопку в фокусе; "
+    "Tab — перейти к другой кнопке; F1 — как играть; Shift+F10 или клавиша меню — меню; "
+    "Ctrl+Q — выйти из игры.";
+// What a screen reader is told when the player switches the sound.
+inline constexpr std::string_view kSoundOn = "Звук включён";
+inline constexpr std::string_view kSoundOff = "Звук выключен";
+// Between a window's own title and the game's caption, which every window title ends with.
+inline constexpr std::string_view kTitleSeparator = " - ";
+
 // What a screen reader is told of a pick's outcome, and when the game deals again after one.
 inline constexpr std::string_view kWon = "Победа";
 inline constexpr std::string_view kLost = "Проигрыш";
@@ -85,7 +101,10 @@ inline constexpr std::string_view kMenuQuit = "Выход";
 // The words of the About window's lines, each followed by a colon and its value.
 inline constexpr std::string_view kVersion = "Версия";
 inline constexpr std::string_view kGameLicence = "Лицензия игры";
+inline constexpr std::string_view kGameLicenceName =
+    "GNU General Public License, версия 3 или более поздняя";
 inline constexpr std::string_view kFontLicence = "Лицензия шрифтов";
+inline constexpr std::string_view kFontLicenceName = "SIL Open Font License, версия 1.1";
 // The button that closes a window the menu opened.
 inline constexpr std::string_view kClose = "Закрыть";
 
@@ -98,10 +117,10 @@ inline constexpr std::string_view kNumberLocale = "ru";
 // odds, for the charge of a play, and for names of ranks and of values.
 inline constexpr std::string_view kHowToPlayRules =
     "Нажмите Play, и автомат выставит выигрыш; если выпал ноль, нажмите ещё раз. Затем "
-    "откройте одну из четырёх своих карт против карты дилера: старшая удваивает выигрыш, "
+    "выберите одну из четырёх своих карт против карты дилера: старшая удваивает выигрыш, "
     "младшая отнимает его, равная оставляет как есть. Туз старше всех, масть не важна. Если "
-    "открытая карта старше или равна, после паузы карты сдаются снова: идёт цепочка, и можно "
-    "открывать карту дальше. «Забрать» переносит выигрыш в кредит и заканчивает цепочку.";
+    "выбранная карта старше или равна, после паузы карты сдаются снова: идёт цепочка, и можно "
+    "выбирать карту дальше. «Забрать» переносит выигрыш в кредит и заканчивает цепочку.";
 inline constexpr std::string_view kHowToPlayCost =
     "Пока на кону ничего нет, Play стоит %1 кредита, что бы ни показывало поле TOTAL BET. "
     "С выигрышем на кону Play бесплатна: только что выставленный выигрыш Play заменяет новым, "
@@ -114,27 +133,27 @@ struct ValueHelp {
     std::string_view text;
 };
 inline constexpr ValueHelp kHowToPlayValues[] = {
-    {"LabelTotalBet", "TOTAL BET («%1») — ставка; на цену Play она не влияет."},
-    {"LabelTotalWin", "TOTAL WIN («%1») — выигрыш на кону."},
-    {"LabelCredit", "CREDIT («%1») — ваш кредит. Play берёт плату и тогда, когда кредита не "
+    {"LabelTotalBet", "TOTAL BET — ставка; на цену Play она не влияет."},
+    {"LabelTotalWin", "TOTAL WIN — выигрыш на кону."},
+    {"LabelCredit", "CREDIT — ваш кредит. Play берёт плату и тогда, когда кредита не "
                     "хватает, так что он может уйти ниже нуля."},
-    {"LabelStep", "RISK STEP («%1») — шаг цепочки: с каждой раздачей в цепочке он растёт на 1, "
+    {"LabelStep", "RISK STEP — шаг цепочки: с каждой раздачей в цепочке он растёт на 1, "
                   "а после проигрыша снова становится 1."},
-    {"LabelDouble", "DOUBLE TO («%1») — каким станет выигрыш, если открытая карта окажется "
+    {"LabelDouble", "DOUBLE TO — каким станет выигрыш, если выбранная карта окажется "
                     "старше карты дилера."},
 };
 inline constexpr std::string_view kHowToPlayChances =
-    "Шансы открытой карты против каждой карты дилера: чем младше карта дилера, тем вернее выбор.";
+    "Шансы выбранной карты против каждой карты дилера: чем младше карта дилера, тем вернее выбор.";
 inline constexpr std::string_view kHowToPlayBlind =
     "Вслепую, не глядя на карту дилера, выбор выигрывает с шансом %1 и проигрывает с шансом %2, "
     "поэтому удвоение вслепую — честная ставка: сколько раз ни удваивай, возврат тот же, что при "
     "сборе каждого выигрыша сразу, — в долгой игре %3 кредита на каждый заплаченный кредит "
     "(ровно %4).";
 inline constexpr std::string_view kHowToPlayLooking =
-    "Но карта дилера видна до выбора, и это окупается. Если открывать карту, только когда у "
+    "Но карта дилера видна до выбора, и это окупается. Если выбирать карту, только когда у "
     "дилера от 2 до %1, а против остальных карт забирать выигрыш, возврат %2 (ровно %3). Из "
-    "способов, которые открывают карту против карт дилера от 2 до какой-то и забирают выигрыш "
-    "против остальных, выгоднее всех открывать карту против карт от 2 до %4: возврат %5 "
+    "способов, которые выбирают карту против карт дилера от 2 до какой-то и забирают выигрыш "
+    "против остальных, выгоднее всех выбирать карту против карт от 2 до %4: возврат %5 "
     "(ровно %6).";
 // The spread of that best way: without bound, or its figure.
 inline constexpr std::string_view kHowToPlayUnboundedSpread =
@@ -145,7 +164,7 @@ inline constexpr std::string_view kHowToPlaySpread =
 inline constexpr std::string_view kHowToPlayRedeal =
     "В цепочке Play сдаёт карты заново бесплатно, а выигрыш остаётся на кону, так что можно "
     "дождаться младшей карты дилера: когда у дилера %1, выбор не может проиграть (победа %2, "
-    "ничья %3). Поэтому у возврата нет верхней границы. Если открывать карту против карт от 2 "
+    "ничья %3). Поэтому у возврата нет верхней границы. Если выбирать карту против карт от 2 "
     "до %4, а в цепочке нажимать Play, пока у дилера не выпадет %1, и забирать выигрыш, как "
     "только он дойдёт до %5, возврат %6; если забирать с %7 — уже %8.";
 inline constexpr std::string_view kHowToPlayTokens =
@@ -164,12 +183,12 @@ inline constexpr std::string_view kStatisticsLines[] = {
     "Платных игр",
     "Заплачено кредитов",
     "Забрано выигрышей",
-    "На сумму",
-    "Самый большой выигрыш",
+    "Забрано всего",
+    "Самый большой забранный выигрыш",
     "Итог",
-    "Возврат на кредит",
-    "Возврат при сборе сразу, в долгой игре",
-    "Самая длинная цепочка, шагов",
+    "Возврат на заплаченный кредит",
+    "Возврат при сборе каждого выигрыша сразу, в долгой игре",
+    "Самая длинная цепочка (Risk Step)",
 };
 
 // The spoken rank of a card by its rank text: "дама" for "Q". Empty for a text that is no rank.

@@ -34,7 +34,7 @@ CommandLine readCommandLine(const QStringList& arguments, const QString& version
     parser.setApplicationDescription(QStringLiteral(
         "Vantrello, the double-up round of a slot machine as a card game: press Play to put up "
         "a win, then pick one of four face-down cards against the dealer's card. A higher card "
-        "doubles the win, a lower one loses it; \"Забрать\" banks it onto the credit.\n"
+        "doubles the win, a lower one loses it; Collect adds it to your credit.\n"
         "Qt's own options, such as -platform wayland, are accepted as well."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));

@@ -65,10 +65,8 @@ QString valueList() {
     QString html =
         paragraph(inLanguage(game::design::kHowToPlayValuesLead)) + QStringLiteral("<ul>");
     for (const game::design::ValueHelp& value : game::design::kHowToPlayValues) {
-        // With the name a screen reader gives the value.
-        const QString spoken = inLanguage(game::design::control(value.control).spoken);
-        const QString text = inLanguage(value.text).arg(spoken);
-        html += QStringLiteral("<li>") + text.toHtmlEscaped() + QStringLiteral("</li>");
+        html += QStringLiteral("<li>") + inLanguage(value.text).toHtmlEscaped() +
+                QStringLiteral("</li>");
     }
     return html + QStringLiteral("</ul>");
 }
@@ -144,7 +142,7 @@ QString howToPlayText(const HowToPlayFigures& f) {
         paragraph(inLanguage(kHowToPlayRules)),
         paragraph(inLanguage(kHowToPlayCost).arg(game::DoubleUp::kPlayCharge)),
         valueList(),
-        paragraph(inLanguage(control("Form1").spoken)),
+        paragraph(inLanguage(game::design::kKeys)),
         paragraph(inLanguage(kHowToPlayChances)),
         chanceTable(f.chances),
         paragraph(inLanguage(kHowToPlayBlind)
@@ -177,74 +175,6 @@ void HowToPlayFiguresAhead::start() {
 const HowToPlayFigures& HowToPlayFiguresAhead::figures() {
     start();
     return work_.get();
-}
-
-QRect besideGame(QSize size, const QRect& game, const QMargins& frame, const QRect& screen) {
-    size = size.boundedTo(screen.size().shrunkBy(frame));
-    const int frameWidth = frame.left() + frame.right();
-    // The widest window each side of the game has room for.
-    const int roomRight = screen.right() - game.right() - frameWidth;
-    const int roomLeft = game.left() - screen.left() - frameWidth;
-    const bool right = roomRight >= size.width() || roomRight >= roomLeft;
-    const int room = right ? roomRight : roomLeft;
-    int left = 0;
-    if (room >= std::min(size.width(), kHowToPlayNarrowest)) {
-        size.setWidth(std::min(size.width(), room));
-        left = right ? game.right() + 1 : game.left() - size.width() - frameWidth;
-    } else {
-        left = screen.right() + 1 - size.width() - frameWidth;
-    }
-    const int top = std::clamp(game.top(), screen.top(),
-                               screen.bottom() + 1 - size.height() - frame.top() - frame.bottom());
-    return {QPoint(left + frame.left(), top + frame.top()), size};
-}
-
-HowToPlayWindow::HowToPlayWindow(QWidget& game, const QString& html)
-    : QDialog(&game), game_(game), text_(new QTextEdit(this)) {
-    setObjectName(QStringLiteral("HowToPlay"));
-    const QString title = inLanguage(game::design::kMenuHowToPlay);
-    setWindowTitle(title);
-    setAccessibleName(title);
-    setModal(false);
-    setFont(windowFont(kHowToPlayFont));
-
-    text_->setObjectName(QStringLiteral("HowToPlayText"));
-    text_->setAccessibleName(title);
-    // Read only, with a caret the arrows move, so that a screen reader follows it line by line. A
-    // read-only text edit is told to a screen reader as text it can walk; a text browser would
-    // be told as a label, which a screen reader reads as one name.
-    text_->setReadOnly(true);
-    text_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    text_->setTabChangesFocus(true);
-    text_->setHtml(html);
-
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setText(inLanguage(game::design::kClose));
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(text_);
-    layout->addWidget(buttons);
-
-    // Closed, it gives the keyboard back to the game, as a window manager would; without one, it
-    // would stay with no window at all.
-    connect(this, &QDialog::finished, &game, [&game] { game.activateWindow(); });
-}
-
-void HowToPlayWindow::showBeside() {
-    if (!placed_) {
-        placed_ = true;
-        const QRect inner = game_.geometry();
-        const QRect outer = game_.frameGeometry();
-        const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
-                             outer.right() - inner.right(), outer.bottom() - inner.bottom());
-        setGeometry(besideGame(kHowToPlaySize, outer, frame, game_.screen()->availableGeometry()));
-    }
-    text_->moveCursor(QTextCursor::Start);
-    text_->setFocus();
-    show();
-    raise();
-    activateWindow();
 }
 
 } // namespace ui

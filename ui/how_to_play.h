@@ -11,9 +11,6 @@
 #include "game/window_design.h"
 #include "odds/exact.h"
 
-#include <QDialog>
-#include <QMargins>
-#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -21,8 +18,6 @@
 #include <cstdint>
 #include <future>
 #include <vector>
-
-class QTextEdit;
 
 namespace ui {
 
@@ -38,11 +33,6 @@ inline constexpr int kHelpSpreadPlaces = 1;
 // The size the window asks for, in the screen's logical pixels, where the screen has room: some
 // seventy characters a line, and the rules and the table of chances in sight at once.
 inline constexpr QSize kHowToPlaySize(560, 640);
-// The text's font: the embedded sans-serif, a little larger than the table's labels, for reading.
-inline constexpr game::design::Font kHowToPlayFont{.points = 9.75};
-// The narrowest it is made to stand beside the game's window rather than over it: some fifty
-// characters a line.
-inline constexpr int kHowToPlayNarrowest = 400;
 
 // The figures the text tells, as the odds work them out.
 struct HowToPlayFigures {
@@ -82,34 +72,6 @@ class HowToPlayFiguresAhead {
 
   private:
     std::shared_future<HowToPlayFigures> work_;
-};
-
-// Where the window stands: a frame of `size` (the window and what the window manager adds around
-// it, `frame`) beside `game`'s frame, on the screen's available `screen`. Right of the game where
-// that side has room for it, else on the side with more room, made narrower to fit it but not
-// below kHowToPlayNarrowest; failing that, over the game at the screen's right edge. As high as
-// the game's as far as the screen allows, and never larger than the screen. Returns the window's
-// own geometry, frame left out.
-QRect besideGame(QSize size, const QRect& game, const QMargins& frame, const QRect& screen);
-
-// The window: the text, read only with a caret, and a Close button; Escape closes it too, and
-// closed, it gives the keyboard back to the game's window. Named "HowToPlay".
-class HowToPlayWindow : public QDialog {
-    Q_OBJECT
-  public:
-    // Hidden, a window of `game`'s own, with `html` as its text.
-    HowToPlayWindow(QWidget& game, const QString& html);
-
-    // Shows it, the caret at the start of the text and the keyboard on it; the first time, sized
-    // to the screen and placed beside the game's window.
-    void showBeside();
-
-    QTextEdit& text() const { return *text_; }
-
-  private:
-    QWidget& game_;
-    QTextEdit* text_;
-    bool placed_ = false;
 };
 
 } // namespace ui

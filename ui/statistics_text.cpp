@@ -12,26 +12,26 @@
 
 namespace ui {
 
-QString statisticsText(const game::SessionFigures& f, double longRunReturn) {
-    const auto whole = [](double value) { return QString::number(value, 'f', 0); };
-    const auto ratio = [](double value) { return QString::number(value, 'f', 3); };
+QStringList statisticsText(const game::SessionFigures& f, double longRunReturn) {
+    const auto whole = [](double value) { return localNumber(value, 0); };
+    const auto ratio = [](double value) { return localNumber(value, 3); };
     const QString figures[] = {
-        QString::number(f.playsCharged),
+        whole(static_cast<double>(f.playsCharged)),
         whole(f.creditsPaid),
-        QString::number(f.winsCollected),
+        whole(static_cast<double>(f.winsCollected)),
         whole(f.collectedSum),
         whole(f.biggestWin),
         (f.net() > 0 ? QStringLiteral("+") : QString()) + whole(f.net()),
         f.creditsPaid > 0 ? ratio(f.returnSoFar()) : QStringLiteral("—"),
         ratio(longRunReturn),
-        QString::number(f.longestChain),
+        whole(static_cast<double>(f.longestChain)),
     };
     QStringList lines;
     int i = 0;
     for (std::string_view words : game::design::kStatisticsLines) {
         lines << inLanguage(words) + QStringLiteral(": ") + figures[i++];
     }
-    return lines.join(QLatin1Char('\n'));
+    return lines;
 }
 
 double collectAtOnceReturn() {

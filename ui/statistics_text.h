@@ -8,12 +8,12 @@
 
 #include "game/session_statistics.h"
 
-#include <QString>
+#include <QStringList>
 
 namespace ui {
 
 // The lines for `figures`; `longRunReturn` is what collecting at once returns per credit paid.
-QString statisticsText(const game::SessionFigures& figures, double longRunReturn);
+QStringList statisticsText(const game::SessionFigures& figures, double longRunReturn);
 
 // What collecting every win at once returns per credit paid, exactly, from the odds.
 double collectAtOnceReturn();

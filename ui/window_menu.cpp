@@ -5,14 +5,15 @@
 #include "ui/window_menu.h"
 
 #include "game/window_design.h"
+#include "ui/accessibility/window_speech.h"
 #include "ui/first_frame.h"
 #include "ui/qt_text.h"
 #include "ui/sound_setting.h"
 #include "ui/statistics_text.h"
+#include "ui/text_window.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QWindow>
 
@@ -22,40 +23,29 @@ namespace ui {
 namespace {
 
 // The version, the licences, the site line and the Qt version, one a line.
-QString aboutText() {
+QStringList aboutText() {
     using namespace game::design;
     const QStringList lines{
         inLanguage(kVersion) + QStringLiteral(": ") + QCoreApplication::applicationVersion(),
-        inLanguage(kGameLicence) + QStringLiteral(": GPL-3.0-or-later"),
-        inLanguage(kFontLicence) + QStringLiteral(": OFL-1.1"),
+        inLanguage(kGameLicence) + QStringLiteral(": ") + inLanguage(kGameLicenceName) +
+            QStringLiteral(" (GPL-3.0-or-later)"),
+        inLanguage(kFontLicence) + QStringLiteral(": ") + inLanguage(kFontLicenceName) +
+            QStringLiteral(" (OFL-1.1)"),
         inLanguage(control("Label2").caption),
         QStringLiteral("Qt: ") + QString::fromLatin1(qVersion()),
     };
-    return lines.join(QLatin1Char('\n'));
+    return lines;
 }
 
-// A window of text beside the game's, closed by its own button or Escape; opening it holds
-// nothing up. Made once and kept, hidden, when closed: asked for again, it shows its text made
-// afresh. (Deleting it on close would also lose the key release that closed it, which Qt's
-// screen-reader bridge still holds for it, and leak that copy.)
-void showBeside(QWidget& window, const QString& name, std::string_view title, const QString& text) {
-    auto* box = window.findChild<QMessageBox*>(name, Qt::FindDirectChildrenOnly);
-    if (box == nullptr) {
-        box = new QMessageBox(QMessageBox::NoIcon, inLanguage(title), text, QMessageBox::Close,
-                              &window);
-        box->setObjectName(name);
-        box->button(QMessageBox::Close)->setText(inLanguage(game::design::kClose));
-        box->setModal(false);
-        // Closed, it gives the keyboard back to the game, as a window manager would; without
-        // one, it would stay with no window at all.
-        QObject::connect(box, &QMessageBox::finished, &window,
-                         [&window] { window.activateWindow(); });
-    } else {
-        box->setText(text);
+// The window of that name beside the game's, made the first time it is asked for and kept,
+// hidden, when closed, showing `lines` made afresh.
+void showBeside(QWidget& window, const QString& name, std::string_view title,
+                const QStringList& lines) {
+    auto* shown = window.findChild<TextWindow*>(name, Qt::FindDirectChildrenOnly);
+    if (shown == nullptr) {
+        shown = new TextWindow(window, name, inLanguage(title));
     }
-    box->show();
-    box->raise();
-    box->activateWindow();
+    shown->showBeside(paragraphs(lines));
 }
 
 } // namespace
@@ -69,7 +59,13 @@ WindowMenu::WindowMenu(QWidget& window, SoundSetting* sound, const game::Session
         QAction* soundOn = addAction(inLanguage(game::design::kMenuSound));
         soundOn->setCheckable(true);
         soundOn->setChecked(sound->on());
-        connect(soundOn, &QAction::toggled, this, [sound](bool on) { sound->set(on); });
+        connect(soundOn, &QAction::toggled, this, [sound, &window](bool on) {
+            sound->set(on);
+            // The entry's tick is read only while the menu is open: say the new state.
+            if (accessibility::WindowSpeech* speech = accessibility::WindowSpeech::of(window)) {
+                speech->announce(inLanguage(on ? game::design::kSoundOn : game::design::kSoundOff));
+            }
+        });
         addSeparator();
     }
     QAction* help = addAction(inLanguage(game::design::kMenuHowToPlay));
@@ -112,11 +108,12 @@ void WindowMenu::popupOnFirstEntry(QPoint at) {
 }
 
 void WindowMenu::showHowToPlay() {
-    // Made once and hidden when closed, for the reason showBeside gives.
+    // Made once and hidden when closed, as TextWindow says why.
     if (help_ == nullptr) {
-        help_ = new HowToPlayWindow(window_, howToPlayText(helpFigures_.figures()));
+        help_ = new TextWindow(window_, QStringLiteral("HowToPlay"),
+                               inLanguage(game::design::kMenuHowToPlay), kHowToPlaySize);
     }
-    help_->showBeside();
+    help_->showBeside(howToPlayText(helpFigures_.figures()));
 }
 
 } // namespace ui

@@ -15,6 +15,7 @@
 namespace ui {
 
 class SoundSetting;
+class TextWindow;
 
 class WindowMenu : public QMenu {
     Q_OBJECT
@@ -37,7 +38,7 @@ class WindowMenu : public QMenu {
     // How to play's figures, worked out once the window has drawn its first frame; and the
     // window, made when first asked for.
     HowToPlayFiguresAhead helpFigures_;
-    HowToPlayWindow* help_ = nullptr;
+    TextWindow* help_ = nullptr;
 };
 
 } // namespace ui

@@ -31,44 +31,44 @@ TEST(Announcer, TellsEachDealPickAndCollectOnceInOrder) {
          [&] {
              t.play(20, {9, 3, 10, 4, 5});
          },
-         {"Карта дилера: девятка пик. Выигрыш: 20. Кредит: 97"}},
+         {"Карта дилера: девятка пик. Total Win: 20. Credit: 97"}},
         {"a won pick and the next deal",
          [&] {
              pick(&DoubleUp::Short3_Click, {7, 7, 6, 8, 2});
          },
-         {"Победа: десятка пик. Выигрыш: 40",
-          "Новая раздача. Шаг: 2. Выигрыш: 40. Карта дилера: семёрка пик"}},
+         {"Победа: десятка пик. Total Win: 40",
+          "Карта дилера: семёрка пик. Новая раздача. Risk Step: 2. Total Win: 40"}},
         {"a tie deals again for the same win",
          [&] {
              pick(&DoubleUp::Short2_Click, {14, 2, 2, 2, 2});
          },
-         {"Ничья: семёрка пик. Выигрыш: 40",
-          "Новая раздача. Шаг: 3. Выигрыш: 40. Карта дилера: туз пик"}},
+         {"Ничья: семёрка пик. Total Win: 40",
+          "Карта дилера: туз пик. Новая раздача. Risk Step: 3. Total Win: 40"}},
         {"Play on a standing win is a step, not charged",
          [&] {
              pick(&DoubleUp::Command1_Click, {12, 11, 13, 3, 4});
          },
-         {"Новая раздача. Шаг: 4. Выигрыш: 40. Карта дилера: дама пик"}},
+         {"Карта дилера: дама пик. Новая раздача. Risk Step: 4. Total Win: 40"}},
         {"a lost pick",
          [&] { pick(&DoubleUp::Short2_Click, {}); },
-         {"Проигрыш: валет пик. Выигрыш: 0"}},
+         {"Проигрыш: валет пик. Total Win: 0"}},
         {"collecting nothing still tells the credit",
          [&] { t.game.Command2_Click(); },
-         {"Кредит: 97"}},
+         {"Credit: 97"}},
         {"a pick won on no win deals again at a charge",
          [&] {
              pick(&DoubleUp::Short3_Click, {10, 2, 2, 2, 2});
          },
-         {"Победа: король пик. Выигрыш: 0",
-          "Новая раздача. Шаг: 2. Выигрыш: 0. Карта дилера: десятка пик. Кредит: 94"}},
+         {"Победа: король пик. Total Win: 0",
+          "Карта дилера: десятка пик. Новая раздача. Risk Step: 2. Total Win: 0. Credit: 94"}},
         {"Play, charged, after a loss",
          [&] {
              pick(&DoubleUp::Short2_Click, {});
              t.play(7, {6, 2, 2, 2, 2});
          },
-         {"Проигрыш: двойка пик. Выигрыш: 0",
-          "Карта дилера: шестёрка пик. Выигрыш: 7. Кредит: 91"}},
-        {"a collect", [&] { t.game.Command2_Click(); }, {"Кредит: 98"}},
+         {"Проигрыш: двойка пик. Total Win: 0",
+          "Карта дилера: шестёрка пик. Total Win: 7. Credit: 91"}},
+        {"a collect", [&] { t.game.Command2_Click(); }, {"Credit: 98"}},
     };
     for (const auto& step : steps) {
         heard.clear();

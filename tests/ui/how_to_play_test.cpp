@@ -10,6 +10,8 @@
 #include "ui/fonts/window_fonts.h"
 #include "ui/how_to_play.h"
 #include "ui/qt_text.h"
+#include "ui/statistics_text.h"
+#include "ui/text_window.h"
 
 #include <QAccessible>
 #include <QFile>
@@ -108,7 +110,7 @@ TEST(HowToPlay, TellsTheExactReturnsOfPickingBlindAndOfLookingAndTheBestOfTheFam
     // The charge of a play and the keys are there, and every figure found its place.
     EXPECT_TRUE(
         text.contains(inLanguage(game::design::kHowToPlayCost).arg(game::DoubleUp::kPlayCharge)));
-    EXPECT_TRUE(text.contains(inLanguage(game::design::control("Form1").spoken)));
+    EXPECT_TRUE(text.contains(inLanguage(game::design::kKeys)));
     EXPECT_FALSE(text.contains(QLatin1Char('%'))) << text.toStdString();
 }
 
@@ -153,7 +155,9 @@ TEST(HowToPlay, TablesAPicksChancesInThirteenthsAgainstEachDealersCard) {
 TEST(HowToPlay, IsAReadOnlyTextWithACaretThatFitsAHalfScaledScreenInItsEmbeddedFont) {
     loadBundledFonts();
     QWidget game;
-    HowToPlayWindow window(game, howToPlayText());
+    TextWindow window(game, QStringLiteral("HowToPlay"), inLanguage(game::design::kMenuHowToPlay),
+                      kHowToPlaySize);
+    window.text().setHtml(howToPlayText());
     EXPECT_EQ(window.objectName(), "HowToPlay");
     EXPECT_EQ(window.accessibleName(), inLanguage(game::design::kMenuHowToPlay));
     QTextEdit& text = window.text();
@@ -186,11 +190,17 @@ TEST(HowToPlay, IsAReadOnlyTextWithACaretThatFitsAHalfScaledScreenInItsEmbeddedF
 
     // Every character of the text is drawn by the embedded face of its font, cut down to the
     // characters the design's texts use.
-    QFile file(toQString(embeddedFace(kHowToPlayFont).resource));
+    QFile file(toQString(embeddedFace(kTextWindowFont).resource));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(window.font().family(), toQString(embeddedFace(kHowToPlayFont).family));
+    EXPECT_EQ(window.font().family(), toQString(embeddedFace(kTextWindowFont).family));
     const QRawFont raw(file.readAll(), 12);
-    for (const QChar c : text.toPlainText()) {
+    // The statistics too, with the typeset minus of a negative net.
+    game::SessionFigures lost;
+    lost.playsCharged = 7;
+    lost.creditsPaid = 21;
+    const QString statistics = statisticsText(lost, 1.4).join(QLatin1Char(' '));
+    EXPECT_TRUE(statistics.contains(QChar(0x2212)));
+    for (const QChar c : text.toPlainText() + statistics) {
         EXPECT_TRUE(c.isSpace() || raw.supportsCharacter(c))
             << "U+" << QString::number(c.unicode(), 16).toStdString();
     }

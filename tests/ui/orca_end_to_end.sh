@@ -57,14 +57,14 @@ window   Vantrello       # the window title, when Orca takes the window as activ
 window   Play            # the focused button
 play     return          # Orca echoes each key; "return" is not translated
 play     Карта дилера    # «уведомление Карта дилера: …»: the game's announcement
-review   Кредит: 97      # flat review reads the credit Play left, not the one before it
+review   Credit: 97      # flat review reads the credit Play left, not the one before it
 pick     уведомление     # the announcement of the outcome: «Победа: туз червей. …»
 pause    shift           # "левый shift": Orca hears the key while the game pauses
 deal     Новая раздача
 tab      табуляция       # the key echo, translated
 tab      Забрать         # the newly focused button
 collect  return
-collect  Кредит
+collect  Credit
 menu     Звук            # the first entry, Sound, with its check
 help     Как играть      # each window's title; Orca reads its text after it, but now and then
 stats    Статистика      # cuts the text short for the focused button that follows
@@ -222,7 +222,7 @@ test -S "$socket" || fail "speech-dispatcher did not start"
 
 # ---- What the game did ---------------------------------------------------------------------
 # The recorder writes each name change ("name Карта 2: дама червей"), each announcement (a name
-# change of a notification: "announce Кредит: 113") and each focus gained ("focus Забрать") by
+# change of a notification: "announce Credit: 113") and each focus gained ("focus Забрать") by
 # any application on the accessibility bus, at once. Orca's own debug log
 # tells the same, but writing it (Orca logs everything once it logs at all) slows Orca's answer to
 # each key beyond the 100 ms Qt waits for it under load, and Qt then warns on the game's stderr.
@@ -325,7 +325,7 @@ for ((round = 1; ; round++)); do
             before=$(size "$spoken")
             xdotool key --clearmodifiers KP_Home
             within "$speech_wait" spoken_beyond "$before" || true
-            ! said "Кредит" || break
+            ! said "Credit" || break
         done
         xdotool key --clearmodifiers KP_Subtract
         await_speech
@@ -367,8 +367,8 @@ await_speech
 
 # The menu by Shift+F10, an entry chosen with the arrows and Enter, and the window it opens read
 # and closed by Escape, for each window the menu opens.
-# How to play puts the focus on its text, named by its title; the others on their Close button.
-for entry in "help 1 Как_играть" "stats 2 Закрыть" "about 3 Закрыть"; do
+# Each window puts the focus on its text, named by its title.
+for entry in "help 1 Как_играть" "stats 2 Статистика" "about 3 О_программе_Vantrello"; do
     read -r name downs focused <<<"$entry"
     focused=${focused//_/ }
     press menu shift+F10

@@ -25,7 +25,7 @@ pid=$!
 window=$(game_window "$pid")
 [ -n "$window" ] || fail "the game window did not appear"
 title=$(xdotool getwindowname "$window")
-[ "$title" = "Test mode - Vantrello card game" ] || fail "the title is not English: $title"
+[ "$title" = "Test mode — Vantrello card game" ] || fail "the title is not English: $title"
 wait_until 10 has_icon "$window" || fail "the window has no icon"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 shoot() { import -window root -crop "338x333+$X+$Y" +repage "$shots/$1"; }

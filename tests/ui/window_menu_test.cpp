@@ -10,9 +10,12 @@
 #include "ui/how_to_play.h"
 #include "ui/qt_text.h"
 #include "ui/sound_setting.h"
+#include "ui/text_window.h"
+#include "ui/window_menu.h"
 
+#include <QDir>
+#include <QFile>
 #include <QMenu>
-#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -42,7 +45,7 @@ struct WindowWithSound {
         std::abort();
     }
     // Chooses the menu's entry of that design text; returns the window it opened, or nullptr.
-    template <typename Window = QMessageBox>
+    template <typename Window = TextWindow>
     Window* choose(std::string_view entry, const char* opens) {
         for (QAction* action : menu().actions()) {
             if (action->text() == inLanguage(entry)) {
@@ -81,7 +84,7 @@ TEST(WindowMenu, F1AndItsEntryOpenHowToPlayOnceAndEscapeClosesIt) {
     settle();
     postKey(w.window, Qt::Key_F1);
     settle();
-    auto* help = w.choose<HowToPlayWindow>(game::design::kMenuHowToPlay, "HowToPlay");
+    auto* help = w.choose(game::design::kMenuHowToPlay, "HowToPlay");
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(w.window.findChildren<QWidget*>(QStringLiteral("HowToPlay")).size(), 1);
     EXPECT_TRUE(help->isVisible());
@@ -117,28 +120,48 @@ TEST(WindowMenu, SoundOffStartsNoCueAndIsRememberedStatisticsOpenAndQuitCloses) 
         << "the pauses keep their lengths";
 
     // Statistics opens beside the window, with the charged Play counted.
-    QMessageBox* shown = w.choose(game::design::kMenuStatistics, "Statistics");
+    TextWindow* shown = w.choose(game::design::kMenuStatistics, "Statistics");
     ASSERT_NE(shown, nullptr);
     EXPECT_TRUE(shown->isVisible());
-    EXPECT_TRUE(shown->text().startsWith(inLanguage(game::design::kStatisticsLines[0]) +
-                                         QStringLiteral(": 1\n")))
-        << shown->text().toStdString();
+    const auto said = [](const TextWindow* window) { return window->text().toPlainText(); };
+    // A line each, so that a screen reader reads them one by one.
+    EXPECT_TRUE(said(shown).startsWith(inLanguage(game::design::kStatisticsLines[0]) +
+                                       QStringLiteral(": 1\n")))
+        << said(shown).toStdString();
     // Closed and asked for again after a collect, the same window shows the figures anew.
-    const QString before = shown->text();
+    const QString before = said(shown);
     shown->close();
     QTest::mouseClick(w.window.findChild<QWidget*>(QStringLiteral("Command2")), Qt::LeftButton);
     EXPECT_EQ(w.choose(game::design::kMenuStatistics, "Statistics"), shown);
     EXPECT_TRUE(shown->isVisible());
-    EXPECT_NE(shown->text(), before);
+    EXPECT_NE(said(shown), before);
 
     // About tells the Qt it runs on and the site.
-    QMessageBox* told = w.choose(game::design::kMenuAbout, "About");
+    TextWindow* told = w.choose(game::design::kMenuAbout, "About");
     ASSERT_NE(told, nullptr);
-    EXPECT_TRUE(told->text().contains(QString::fromLatin1(qVersion())));
-    EXPECT_TRUE(told->text().contains(inLanguage(game::design::control("Label2").caption)));
+    EXPECT_TRUE(said(told).contains(QString::fromLatin1(qVersion())));
+    EXPECT_TRUE(said(told).contains(inLanguage(game::design::control("Label2").caption)));
 
     w.menu().actions().back()->trigger();
     EXPECT_FALSE(w.window.isVisible());
+}
+
+// The Sound entry shows the choice the file holds, and a window shown, with its menu opened and
+// closed, writes nothing.
+TEST(WindowMenu, SoundShowsTheSavedChoiceAndNothingIsWrittenWithoutAChange) {
+    {
+        WindowWithSound w;
+        w.window.show();
+        settle();
+        w.menu().popup(QPoint(10, 10));
+        w.menu().close();
+        EXPECT_TRUE(QDir(w.home.path()).isEmpty()) << "written without a change";
+    }
+    WindowWithSound off;
+    off.sound.set(false);
+    const game::SessionFigures none;
+    const WindowMenu menu(off.window, &off.sound, none);
+    EXPECT_FALSE(menu.actions().front()->isChecked());
 }
 
 } // namespace

@@ -4,8 +4,8 @@
 
 // Build-time tool: writes the characters the embedded fonts keep, in UTF-8, to the file named on
 // its command line: every character the window can show in its design's Russian
-// (game/shown_text.h), the printable ASCII its English translation writes in, and the alphabets
-// of the two scripts.
+// (game/shown_text.h), the printable ASCII and the typographic marks its English translation
+// writes in, and the alphabets of the two scripts.
 //
 // The alphabets are what tells the font database that a face writes Latin and Cyrillic at all:
 // fontconfig grants a face a language only when it covers that language's letters, and Qt gives
@@ -23,8 +23,12 @@ namespace {
 void appendUtf8(std::string& text, char32_t character) {
     if (character < 0x80) {
         text += static_cast<char>(character);
-    } else {
+    } else if (character < 0x800) {
         text += static_cast<char>(0xC0 | (character >> 6));
+        text += static_cast<char>(0x80 | (character & 0x3F));
+    } else {
+        text += static_cast<char>(0xE0 | (character >> 12));
+        text += static_cast<char>(0x80 | ((character >> 6) & 0x3F));
         text += static_cast<char>(0x80 | (character & 0x3F));
     }
 }
@@ -46,6 +50,12 @@ std::string alphabets() {
     }
     appendUtf8(letters, 0x401); // Ё
     appendUtf8(letters, 0x451); // ё
+    // The typographic marks the texts write in either language: dashes, quotes, the apostrophe,
+    // and the minus of a negative figure.
+    for (char32_t c :
+         {U'\u2013', U'\u2014', U'\u2018', U'\u2019', U'\u201C', U'\u201D', U'\u2212'}) {
+        appendUtf8(letters, c);
+    }
     return letters;
 }
 

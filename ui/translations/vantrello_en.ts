@@ -5,7 +5,7 @@
     <name>Vantrello</name>
     <message>
         <source>Тестовый режим - игра Vantrello - карты</source>
-        <translation>Test mode - Vantrello card game</translation>
+        <translation>Test mode — Vantrello card game</translation>
     </message>
     <message>
         <source>Забрать</source>
@@ -21,23 +21,11 @@
     </message>
     <message>
         <source>www.vantrello.example - официальный сайт эмулятора</source>
-        <translation>www.vantrello.example - the emulator&apos;s official site</translation>
+        <translation>www.vantrello.example — the game’s official site</translation>
     </message>
     <message>
         <source>Жмите Play до тех пор, пока Total Win не будет больше нуля, а потом кликните мышкой на любую карту.</source>
-        <translation>Press Play until Total Win is above zero, then click any card.</translation>
-    </message>
-    <message>
-        <source>Ставка</source>
-        <translation>Bet</translation>
-    </message>
-    <message>
-        <source>Выигрыш</source>
-        <translation>Win</translation>
-    </message>
-    <message>
-        <source>Кредит</source>
-        <translation>Credit</translation>
+        <translation>Press Play until Total Win is above zero, then pick any card.</translation>
     </message>
     <message>
         <source>Программа находится на стадии разработки</source>
@@ -46,10 +34,6 @@
     <message>
         <source>Тестинг</source>
         <translation>Testing</translation>
-    </message>
-    <message>
-        <source>Удвоение</source>
-        <translation>Double-up</translation>
     </message>
     <message>
         <source>Выбрана</source>
@@ -76,24 +60,20 @@
         <translation>Card 1</translation>
     </message>
     <message>
-        <source>Шаг</source>
-        <translation>Step</translation>
-    </message>
-    <message>
         <source>закрыта</source>
         <translation>face down</translation>
     </message>
     <message>
         <source>Победа</source>
-        <translation>Won</translation>
+        <translation>Higher</translation>
     </message>
     <message>
         <source>Проигрыш</source>
-        <translation>Lost</translation>
+        <translation>Lower</translation>
     </message>
     <message>
         <source>Ничья</source>
-        <translation>Tie</translation>
+        <translation>Equal</translation>
     </message>
     <message>
         <source>Новая раздача</source>
@@ -185,7 +165,7 @@
     </message>
     <message>
         <source>Платных игр</source>
-        <translation>Plays paid for</translation>
+        <translation>Paid plays</translation>
     </message>
     <message>
         <source>Заплачено кредитов</source>
@@ -196,28 +176,8 @@
         <translation>Wins collected</translation>
     </message>
     <message>
-        <source>На сумму</source>
-        <translation>Worth</translation>
-    </message>
-    <message>
-        <source>Самый большой выигрыш</source>
-        <translation>Biggest win collected</translation>
-    </message>
-    <message>
         <source>Итог</source>
-        <translation>Net</translation>
-    </message>
-    <message>
-        <source>Возврат на кредит</source>
-        <translation>Return per credit paid</translation>
-    </message>
-    <message>
-        <source>Возврат при сборе сразу, в долгой игре</source>
-        <translation>Return of collecting at once, in the long run</translation>
-    </message>
-    <message>
-        <source>Самая длинная цепочка, шагов</source>
-        <translation>Longest chain, in steps</translation>
+        <translation>Net result</translation>
     </message>
     <message>
         <source>Закрыть</source>
@@ -240,16 +200,12 @@
         <translation>Font licence</translation>
     </message>
     <message>
-        <source>Клавиши: 1, 2, 3, 4 в верхнем ряду (на цифровой клавиатуре — при включённом NumLock) — выбрать карту 1, 2, 3 или 4, слева направо; Enter или пробел — нажать кнопку в фокусе; Tab — перейти к другой кнопке; F1 — как играть; Shift+F10 или клавиша меню — меню; Ctrl+Q — закрыть игру.</source>
-        <translation>Keys: 1, 2, 3, 4 on the top row (on the keypad with NumLock on) pick card 1, 2, 3 or 4, left to right; Enter or Space presses the focused button; Tab moves to the other button; F1 shows how to play; Shift+F10 or the Menu key opens the menu; Ctrl+Q closes the game.</translation>
-    </message>
-    <message>
         <source>Как играть</source>
         <translation>How to play</translation>
     </message>
     <message>
         <source>Кредиты — игровые фишки: их нельзя купить, и на них ничего нельзя выиграть.</source>
-        <translation>Credits are play tokens: they cannot be bought, and nothing can be won with them.</translation>
+        <translation>Credits are play tokens: you cannot buy them, and you cannot win anything with them.</translation>
     </message>
     <message>
         <source>ru</source>
@@ -260,56 +216,124 @@
         <translation>The numbers on the table:</translation>
     </message>
     <message>
-        <source>TOTAL BET («%1») — ставка; на цену Play она не влияет.</source>
-        <translation>TOTAL BET (&quot;%1&quot;) is the bet; it does not change what Play costs.</translation>
-    </message>
-    <message>
-        <source>TOTAL WIN («%1») — выигрыш на кону.</source>
-        <translation>TOTAL WIN (&quot;%1&quot;) is the win at stake.</translation>
-    </message>
-    <message>
-        <source>CREDIT («%1») — ваш кредит. Play берёт плату и тогда, когда кредита не хватает, так что он может уйти ниже нуля.</source>
-        <translation>CREDIT (&quot;%1&quot;) is your credit. Play charges it even when it runs short, so it may go below zero.</translation>
-    </message>
-    <message>
-        <source>RISK STEP («%1») — шаг цепочки: с каждой раздачей в цепочке он растёт на 1, а после проигрыша снова становится 1.</source>
-        <translation>RISK STEP (&quot;%1&quot;) is the chain&apos;s step: it goes up by 1 with each deal in a chain and back to 1 after a lost pick.</translation>
-    </message>
-    <message>
-        <source>DOUBLE TO («%1») — каким станет выигрыш, если открытая карта окажется старше карты дилера.</source>
-        <translation>DOUBLE TO (&quot;%1&quot;) is what the win becomes if the card you turn up is higher than the dealer&apos;s.</translation>
-    </message>
-    <message>
-        <source>Шансы открытой карты против каждой карты дилера: чем младше карта дилера, тем вернее выбор.</source>
-        <translation>The chances of the card you turn up against each dealer&apos;s card: the lower the dealer&apos;s card, the safer the pick.</translation>
-    </message>
-    <message>
         <source>Вслепую, не глядя на карту дилера, выбор выигрывает с шансом %1 и проигрывает с шансом %2, поэтому удвоение вслепую — честная ставка: сколько раз ни удваивай, возврат тот же, что при сборе каждого выигрыша сразу, — в долгой игре %3 кредита на каждый заплаченный кредит (ровно %4).</source>
-        <translation>Blind, without looking at the dealer&apos;s card, a pick wins with a chance of %1 and loses with a chance of %2, so doubling blind is a fair bet: however many times you double, the return is that of collecting every win at once, %3 credits for each credit paid in the long run (exactly %4).</translation>
-    </message>
-    <message>
-        <source>Но карта дилера видна до выбора, и это окупается. Если открывать карту, только когда у дилера от 2 до %1, а против остальных карт забирать выигрыш, возврат %2 (ровно %3). Из способов, которые открывают карту против карт дилера от 2 до какой-то и забирают выигрыш против остальных, выгоднее всех открывать карту против карт от 2 до %4: возврат %5 (ровно %6).</source>
-        <translation>But the dealer&apos;s card shows before you pick, and looking at it pays. If you pick only when the dealer shows 2 to %1 and collect the win against the other cards, the return is %2 (exactly %3). Of the ways that pick against a dealer&apos;s 2 up to some card and collect against the rest, the best is to pick against 2 to %4: the return is %5 (exactly %6).</translation>
+        <translation>Picked blind, without looking at the dealer’s card, a card is higher with a chance of %1 and lower with a chance of %2, so doubling blind is a fair bet: however often you double, the return stays that of collecting every win straight away, %3 credits for each credit paid in the long run (exactly %4).</translation>
     </message>
     <message>
         <source>Разброс у этого способа ничем не ограничен: изредка длинная цепочка приносит огромный выигрыш, а в большинстве сессий выходит намного меньше.</source>
-        <translation>Its spread has no bound: now and then a long chain brings a huge win, and most sessions see far less.</translation>
+        <translation>Its spread has no limit: once in a while a long chain brings a huge win, but most sessions end with far less.</translation>
     </message>
     <message>
         <source>Разброс у этого способа — %1 кредита на платную игру.</source>
-        <translation>Its spread is %1 credits per charged play.</translation>
-    </message>
-    <message>
-        <source>В цепочке Play сдаёт карты заново бесплатно, а выигрыш остаётся на кону, так что можно дождаться младшей карты дилера: когда у дилера %1, выбор не может проиграть (победа %2, ничья %3). Поэтому у возврата нет верхней границы. Если открывать карту против карт от 2 до %4, а в цепочке нажимать Play, пока у дилера не выпадет %1, и забирать выигрыш, как только он дойдёт до %5, возврат %6; если забирать с %7 — уже %8.</source>
-        <translation>In a chain, Play deals the cards again for free and the win stays at stake, so you can wait for a low dealer&apos;s card: when the dealer shows %1, a pick cannot lose (wins %2, ties %3). So the return has no upper bound. If you pick against 2 to %4, but in a chain press Play until the dealer shows %1 and collect the win as soon as it reaches %5, the return is %6; collecting at %7, it is %8.</translation>
-    </message>
-    <message>
-        <source>Нажмите Play, и автомат выставит выигрыш; если выпал ноль, нажмите ещё раз. Затем откройте одну из четырёх своих карт против карты дилера: старшая удваивает выигрыш, младшая отнимает его, равная оставляет как есть. Туз старше всех, масть не важна. Если открытая карта старше или равна, после паузы карты сдаются снова: идёт цепочка, и можно открывать карту дальше. «Забрать» переносит выигрыш в кредит и заканчивает цепочку.</source>
-        <translation>Press Play and the machine puts up a win; if it is zero, press again. Then turn up one of your four cards against the dealer&apos;s card: a higher card doubles the win, a lower one loses it, an equal one leaves it as it is. Aces are highest; suits do not count. If the card you turned up is higher or equal, the cards are dealt again after a pause: a chain runs, and you can go on picking. Collect adds the win to the credit and ends the chain.</translation>
+        <translation>Its spread is %1 credits per paid play.</translation>
     </message>
     <message>
         <source>Пока на кону ничего нет, Play стоит %1 кредита, что бы ни показывало поле TOTAL BET. С выигрышем на кону Play бесплатна: только что выставленный выигрыш Play заменяет новым, который может оказаться и нулём, а в цепочке оставляет выигрыш на кону и сдаёт карты заново.</source>
-        <translation>While nothing is at stake, Play costs %1 credits, whatever TOTAL BET shows. With a win at stake, Play is free: it replaces a freshly put up win by a new one, which may be zero, and in a chain it keeps the win at stake and deals the cards again.</translation>
+        <translation>While nothing is at stake, Play costs %1 credits, whatever TOTAL BET shows. With a win at stake, Play is free: on a freshly put up win it puts up a new one, which may be zero; in a chain it keeps the win and deals the cards again.</translation>
+    </message>
+    <message>
+        <source>Как играть и клавиши — F1.</source>
+        <translation>Press F1 for how to play and the keys.</translation>
+    </message>
+    <message>
+        <source>Total Bet</source>
+        <translation>Total Bet</translation>
+    </message>
+    <message>
+        <source>Total Win</source>
+        <translation>Total Win</translation>
+    </message>
+    <message>
+        <source>Credit</source>
+        <translation>Credit</translation>
+    </message>
+    <message>
+        <source>Double To</source>
+        <translation>Double To</translation>
+    </message>
+    <message>
+        <source>Risk Step</source>
+        <translation>Risk Step</translation>
+    </message>
+    <message>
+        <source>GNU General Public License, версия 3 или более поздняя</source>
+        <translation>GNU General Public License, version 3 or later</translation>
+    </message>
+    <message>
+        <source>SIL Open Font License, версия 1.1</source>
+        <translation>SIL Open Font License, version 1.1</translation>
+    </message>
+    <message>
+        <source>Клавиши: 1, 2, 3, 4 в верхнем ряду (или на цифровой клавиатуре при включённом NumLock) — выбрать карту 1, 2, 3 или 4, слева направо; Enter или пробел — нажать кнопку в фокусе; Tab — перейти к другой кнопке; F1 — как играть; Shift+F10 или клавиша меню — меню; Ctrl+Q — выйти из игры.</source>
+        <translation>Keys: 1, 2, 3 and 4 pick the first to the fourth card, left to right (on the top row, or on the keypad with NumLock on); Enter or Space presses the focused button; Tab moves to the other button; F1 opens How to play; Shift+F10 or the Menu key opens the menu; Ctrl+Q quits.</translation>
+    </message>
+    <message>
+        <source>Звук включён</source>
+        <translation>Sound on</translation>
+    </message>
+    <message>
+        <source>Звук выключен</source>
+        <translation>Sound off</translation>
+    </message>
+    <message>
+        <source> - </source>
+        <translation> — </translation>
+    </message>
+    <message>
+        <source>Нажмите Play, и автомат выставит выигрыш; если выпал ноль, нажмите ещё раз. Затем выберите одну из четырёх своих карт против карты дилера: старшая удваивает выигрыш, младшая отнимает его, равная оставляет как есть. Туз старше всех, масть не важна. Если выбранная карта старше или равна, после паузы карты сдаются снова: идёт цепочка, и можно выбирать карту дальше. «Забрать» переносит выигрыш в кредит и заканчивает цепочку.</source>
+        <translation>Press Play and the machine puts up a win; if it is zero, press Play again. Then pick one of your four cards against the dealer’s card: a higher card doubles the win, a lower one loses it, and an equal one leaves it as it is. Aces are high; suits do not count. After a higher or equal card the cards are dealt again after a pause: a chain runs, and you can pick again. Collect adds the win to your credit and ends the chain.</translation>
+    </message>
+    <message>
+        <source>TOTAL BET — ставка; на цену Play она не влияет.</source>
+        <translation>TOTAL BET is the bet. It does not change what Play costs.</translation>
+    </message>
+    <message>
+        <source>TOTAL WIN — выигрыш на кону.</source>
+        <translation>TOTAL WIN is the win at stake.</translation>
+    </message>
+    <message>
+        <source>CREDIT — ваш кредит. Play берёт плату и тогда, когда кредита не хватает, так что он может уйти ниже нуля.</source>
+        <translation>CREDIT is your credit. Play charges it even when it runs short, so it can go below zero.</translation>
+    </message>
+    <message>
+        <source>RISK STEP — шаг цепочки: с каждой раздачей в цепочке он растёт на 1, а после проигрыша снова становится 1.</source>
+        <translation>RISK STEP counts the deals of a chain: it goes up by 1 with each deal in a chain and back to 1 after a lower card.</translation>
+    </message>
+    <message>
+        <source>DOUBLE TO — каким станет выигрыш, если выбранная карта окажется старше карты дилера.</source>
+        <translation>DOUBLE TO is what the win becomes if your card is higher than the dealer’s.</translation>
+    </message>
+    <message>
+        <source>Шансы выбранной карты против каждой карты дилера: чем младше карта дилера, тем вернее выбор.</source>
+        <translation>Your chances against each dealer’s card: the lower the dealer’s card, the safer the pick.</translation>
+    </message>
+    <message>
+        <source>Но карта дилера видна до выбора, и это окупается. Если выбирать карту, только когда у дилера от 2 до %1, а против остальных карт забирать выигрыш, возврат %2 (ровно %3). Из способов, которые выбирают карту против карт дилера от 2 до какой-то и забирают выигрыш против остальных, выгоднее всех выбирать карту против карт от 2 до %4: возврат %5 (ровно %6).</source>
+        <translation>But the dealer’s card shows before you pick, and looking at it pays. If you pick only when the dealer shows 2 to %1 and collect against any higher card, the return is %2 (exactly %3). Of the ways that pick against a dealer’s 2 up to some card and collect against the rest, picking against 2 to %4 returns the most: %5 (exactly %6).</translation>
+    </message>
+    <message>
+        <source>В цепочке Play сдаёт карты заново бесплатно, а выигрыш остаётся на кону, так что можно дождаться младшей карты дилера: когда у дилера %1, выбор не может проиграть (победа %2, ничья %3). Поэтому у возврата нет верхней границы. Если выбирать карту против карт от 2 до %4, а в цепочке нажимать Play, пока у дилера не выпадет %1, и забирать выигрыш, как только он дойдёт до %5, возврат %6; если забирать с %7 — уже %8.</source>
+        <translation>In a chain, Play deals the cards again for free and the win stays at stake, so you can wait for a low dealer’s card: against a %1 a pick cannot lose (higher %2, equal %3). So the return has no upper limit. If you pick against 2 to %4, press Play in a chain until the dealer shows a %1, and collect as soon as the win reaches %5, the return is %6; collecting at %7, it is %8.</translation>
+    </message>
+    <message>
+        <source>Забрано всего</source>
+        <translation>Total collected</translation>
+    </message>
+    <message>
+        <source>Самый большой забранный выигрыш</source>
+        <translation>Largest win collected</translation>
+    </message>
+    <message>
+        <source>Возврат на заплаченный кредит</source>
+        <translation>Return per credit paid</translation>
+    </message>
+    <message>
+        <source>Возврат при сборе каждого выигрыша сразу, в долгой игре</source>
+        <translation>Long-run return if you collect straight away</translation>
+    </message>
+    <message>
+        <source>Самая длинная цепочка (Risk Step)</source>
+        <translation>Longest chain (Risk Step)</translation>
     </message>
 </context>
 </TS>
