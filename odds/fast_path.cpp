@@ -5,41 +5,39 @@
 #include "odds/fast_path.h"
 
 #include "game/double_up.h"
+#include "game/number_text.h"
+#include "game/random.h"
 #include "game/simulated_win.h"
+#include "game/window_design.h"
 #include "odds/stretch.h"
-
-#include <bit>
 
 namespace odds {
 namespace {
 
-// game::SeededRandom, inlined: the same state, the same mixing of a clock reading, the same
-// 24-bit numbers. A number is 24 random bits b read as b / 2^24, so floor(r * span + base),
-// which the rules take in double precision, is exactly (b * span >> 24) + base here.
+// game::SeededRandom's steps on a plain state: the same mixing of a clock reading, the same
+// 24-bit numbers. A number is 24 random bits b read as b / 2^24, so floor(r * span + base), which
+// the rules take in double precision, is exactly (b * span >> 24) + base here.
 class Stream {
   public:
     explicit Stream(std::uint64_t state) : state_(state) {}
 
-    void reseed(double clockSeconds) {
-        state_ = mix(state_ ^ std::bit_cast<std::uint64_t>(clockSeconds)) + kGolden;
-    }
+    void reseed(double clockSeconds) { state_ = game::reseeded(state_, clockSeconds); }
     int draw(game::Draw draw) {
-        state_ += kGolden;
-        const auto bits = static_cast<std::uint32_t>(mix(state_) >> 40);
-        return static_cast<int>((static_cast<std::uint64_t>(bits) * draw.span) >> 24) + draw.base;
+        const std::uint64_t bits = game::nextBits(state_);
+        return static_cast<int>((bits * static_cast<std::uint64_t>(draw.span)) >> 24) + draw.base;
     }
     // A number whose value nothing looks at: only the state moves on.
-    void skip() { state_ += kGolden; }
+    void skip() { state_ += game::kSplitmixIncrement; }
 
   private:
-    static constexpr std::uint64_t kGolden = 0x9E3779B97F4A7C15ULL;
-    static std::uint64_t mix(std::uint64_t z) {
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-        return z ^ (z >> 31);
-    }
     std::uint64_t state_;
 };
+
+// The credit the table starts with: the design's caption of the credit.
+std::int64_t startingCredit() {
+    return static_cast<std::int64_t>(
+        game::parseNumber(game::design::control("LabelCredit").caption));
+}
 
 constexpr auto kCharge = static_cast<std::int64_t>(game::DoubleUp::kPlayCharge);
 constexpr std::uint64_t kShowdownPauseMs = game::DoubleUp::kShowdownPauseMs;
@@ -149,7 +147,7 @@ template <bool Traced> class Player {
     Trace* trace_;
     SimulatedTime time_;
     Tally tally_;
-    std::int64_t credit_ = 100;
+    std::int64_t credit_ = startingCredit();
     std::int64_t win_ = 0;
     std::int64_t step_ = 1;
     std::int64_t doubled_ = 0;

@@ -4,6 +4,7 @@
 
 #include "odds/simulation.h"
 
+#include "game/random.h"
 #include "odds/fast_path.h"
 #include "odds/rules_path.h"
 
@@ -20,10 +21,7 @@ namespace odds {
 namespace {
 
 std::uint64_t splitmix(std::uint64_t z) {
-    z += 0x9E3779B97F4A7C15ULL;
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-    return z ^ (z >> 31);
+    return game::splitmix(z + game::kSplitmixIncrement);
 }
 
 Estimate around(double value, double halfWidth) {

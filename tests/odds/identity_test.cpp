@@ -8,7 +8,10 @@
 #include "odds/rules_path.h"
 #include "odds/simulation.h"
 
+#include "game/double_up.h"
+#include "game/number_text.h"
 #include "game/random.h"
+#include "game/window_design.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +51,10 @@ TEST_P(Identity, PressByPressOverAHundredThousandRounds) {
     // The untraced fast path, which skips the cards nobody looks at, counts the same.
     EXPECT_TRUE(simulateFast(strategy, stream, kRounds) == byFast);
     // The credit on the table is the start, less the charges, plus what was collected.
-    EXPECT_EQ(rules.back().credit, 100 - 3 * static_cast<std::int64_t>(byRules.charges) +
+    const auto start =
+        static_cast<std::int64_t>(game::parseNumber(game::design::control("LabelCredit").caption));
+    const auto charge = static_cast<std::int64_t>(game::DoubleUp::kPlayCharge);
+    EXPECT_EQ(rules.back().credit, start - charge * static_cast<std::int64_t>(byRules.charges) +
                                        static_cast<std::int64_t>(byRules.collected));
 }
 
