@@ -277,10 +277,11 @@ Walked walk(const Strategy& s) {
         if (replays > 0) {
             putUp(replays);
         }
-        // What is left of a state no longer counts, even squared.
+        // What is left of a state no longer counts, even squared; nor do wins past 2^46, which
+        // only an uncapped strategy reaches, and with next to no chance.
         std::erase_if(now, [](const auto& entry) {
             const auto win = static_cast<double>(std::get<0>(entry.first));
-            return entry.second * win * win < 1e-30;
+            return entry.second * win * win < 1e-30 || win > 0x1p46;
         });
     }
     return out;
