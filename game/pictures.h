@@ -2,10 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The nine pictures of the game: what each is called and its exact size in pixels.
-// The rules only copy a template's picture into a slot, so an identifier is all they
-// need; the build renders each picture's art to exactly this size under this name (and to
-// this size times each screen scale), and the window's layout is built on these sizes.
+// The nine pictures of the game: what each is called and its exact size in pixels, and the
+// screen scales they are drawn for, all from the catalogue game/pictures.def. The rules only copy
+// a template's picture into a slot, so an identifier is all they need; the build renders each
+// picture's art to exactly this size (times each scale) under this name, and the window's layout
+// is built on these sizes.
 #pragma once
 
 #include <array>
@@ -16,41 +17,37 @@ namespace game {
 
 enum class Picture : std::uint8_t {
     None,
-    CardBack,
-    Hearts,
-    Spades,
-    Clubs,
-    Diamonds,
-    DealerTag,
-    PickTag,
-    Banner,
-    TableBackground,
+#define PICTURE(identifier, ...) identifier,
+#define PICTURE_RATIOS(...)
+#include "game/pictures.def"
+#undef PICTURE
+#undef PICTURE_RATIOS
 };
 
 struct PictureInfo {
     Picture picture;
-    std::string_view name; // the art's file stem and the embedded resource's name
+    std::string_view name; // the name the build renders and embeds the picture under
     int width;             // pixels
     int height;
 };
 
-inline constexpr std::array<PictureInfo, 9> kPictures{{
-    {Picture::CardBack, "card-back", 51, 78},
-    {Picture::Hearts, "hearts", 51, 78},
-    {Picture::Spades, "spades", 51, 78},
-    // The clubs face carries one more column of table green on its right.
-    {Picture::Clubs, "clubs", 52, 78},
-    {Picture::Diamonds, "diamonds", 51, 78},
-    {Picture::DealerTag, "dealer-tag", 37, 14},
-    {Picture::PickTag, "pick-tag", 36, 14},
-    {Picture::Banner, "banner", 320, 22},
-    {Picture::TableBackground, "table-background", 320, 219},
-}};
+inline constexpr auto kPictures = std::to_array<PictureInfo>({
+#define PICTURE(identifier, name, width, height, ...) {Picture::identifier, name, width, height},
+#define PICTURE_RATIOS(...)
+#include "game/pictures.def"
+#undef PICTURE
+#undef PICTURE_RATIOS
+});
 
-// The screen scales every picture is drawn for, in device pixels to a pixel of the layout. The
-// window draws each picture from the art made for its screen's scale, so that edges stay smooth
-// at device resolution; a scale between these is served by the next larger one.
-inline constexpr std::array<double, 7> kPictureRatios{1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0};
+// The screen scales every picture is drawn for, in device pixels to a pixel of the layout,
+// smallest first.
+inline constexpr auto kPictureRatios = std::to_array<double>({
+#define PICTURE(...)
+#define PICTURE_RATIOS(...) __VA_ARGS__
+#include "game/pictures.def"
+#undef PICTURE
+#undef PICTURE_RATIOS
+});
 
 // A picture's width or height at a scale, in device pixels: every device pixel its rectangle
 // touches, so a fractional edge is covered too.

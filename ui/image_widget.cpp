@@ -15,23 +15,33 @@
 #include <cmath>
 
 namespace ui {
+namespace {
+
+// The picture's size in the layout, from the catalogue (none for Picture::None): the widget
+// takes it without looking at the pixels, which are drawn from the art of the screen's scale.
+QSize layoutSize(game::Picture picture) {
+    const game::PictureInfo* info = game::findPicture(picture);
+    return info == nullptr ? QSize(0, 0) : QSize(info->width, info->height);
+}
+
+} // namespace
 
 ImageWidget::ImageWidget(const PictureBook& book, game::Picture picture, int leftTwips,
                          int topTwips, QWidget* parent)
     : QWidget(parent), book_(book), picture_(picture), leftTwips_(static_cast<float>(leftTwips)) {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent); // every picture covers its whole rectangle
-    setGeometry(game::toPixels(leftTwips), game::toPixels(topTwips), image().width(),
-                image().height());
+    const QSize size = layoutSize(picture);
+    setGeometry(game::toPixels(leftTwips), game::toPixels(topTwips), size.width(), size.height());
 }
 
 const QImage& ImageWidget::image() const {
-    return book_.image(picture_);
+    return *book_.art(picture_, 1.0).image;
 }
 
 void ImageWidget::setPicture(game::Picture picture) {
     picture_ = picture;
-    resize(image().size());
+    resize(layoutSize(picture));
     update();
 }
 
@@ -57,7 +67,7 @@ void ImageWidget::paintEvent(QPaintEvent* event) {
         painter.drawImage(target, *art.image);
     }
     // What is shown is in the window now; the art is read in again when next drawn.
-    ui::letPixelsGo(*art.image);
+    ui::letPixelsGo(picture_, art.ratio);
 }
 
 void ImageWidget::mousePressEvent(QMouseEvent* event) {

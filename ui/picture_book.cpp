@@ -6,8 +6,6 @@
 
 #include "ui/pictures/artwork.h"
 
-#include <cmath>
-
 namespace ui {
 namespace {
 
@@ -25,19 +23,6 @@ int indexOf(game::Picture picture) {
 
 } // namespace
 
-PictureBook::PictureBook() {
-    for (std::size_t p = 0; p < game::kPictures.size(); ++p) {
-        for (std::size_t r = 0; r < game::kPictureRatios.size(); ++r) {
-            images_[p][r] = ui::pictureImage(game::kPictures[p].picture, game::kPictureRatios[r]);
-        }
-    }
-}
-
-const QImage& PictureBook::image(game::Picture picture) const {
-    const int index = indexOf(picture);
-    return index < 0 ? none_ : images_[static_cast<std::size_t>(index)][0];
-}
-
 PictureBook::Art PictureBook::art(game::Picture picture, double devicePixelRatio) const {
     const int index = indexOf(picture);
     if (index < 0) {
@@ -51,7 +36,11 @@ PictureBook::Art PictureBook::art(game::Picture picture, double devicePixelRatio
             break;
         }
     }
-    return {&images_[static_cast<std::size_t>(index)][chosen], scales[chosen]};
+    QImage& image = images_[static_cast<std::size_t>(index)][chosen];
+    if (image.isNull()) {
+        image = ui::pictureImage(picture, scales[chosen]);
+    }
+    return {&image, scales[chosen]};
 }
 
 } // namespace ui

@@ -4,7 +4,8 @@
 
 // The game's pictures at every screen scale the build drew them for, as images over the
 // program's embedded pixels (nothing is decoded or copied), shared: every control that shows a
-// picture holds the same image.
+// picture holds the same image. Each is looked up when first asked for, as looking one up reads
+// the start of its pixels: a window brings into memory only the pictures of its screen's scale.
 #pragma once
 
 #include "game/pictures.h"
@@ -16,11 +17,6 @@ namespace ui {
 
 class PictureBook {
   public:
-    PictureBook();
-
-    // The picture as drawn at 1x: the picture's own pixels, at its size in the layout.
-    const QImage& image(game::Picture picture) const;
-
     // The art to draw a picture from on a screen of the given device pixel ratio: the art made
     // for that scale where there is one; otherwise the art of the next larger scale (or the
     // largest), to be drawn smaller (or larger) to the picture's size.
@@ -31,8 +27,9 @@ class PictureBook {
     Art art(game::Picture picture, double devicePixelRatio) const;
 
   private:
-    // By picture, then by scale as in game::kPictureRatios.
-    std::array<std::array<QImage, game::kPictureRatios.size()>, game::kPictures.size()> images_;
+    // By picture, then by scale as in game::kPictureRatios; null until first asked for.
+    mutable std::array<std::array<QImage, game::kPictureRatios.size()>, game::kPictures.size()>
+        images_;
     QImage none_;
 };
 

@@ -3,11 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Build-time tool: renders the application icon from its SVG to a square PNG with an alpha
-// channel, antialiased, with the background outside the drawing left transparent; and, with
-// --raw, also to the raw pixels the program embeds (32-bit words 0xAARRGGBB, premultiplied, in
-// the machine's byte order, row after row, as QImage::Format_ARGB32_Premultiplied holds them).
+// channel, antialiased, with the background outside the drawing left transparent.
 //
-//   render_icon --size N --output out.png [--raw out.argb32] icon.svg
+//   render_icon --size N --output out.png icon.svg
 //
 // The SVG's viewBox must be square, so the drawing fills the PNG without being stretched. The
 // tool fails (exit code 1, with a message) if Qt's SVG renderer warns about anything, so an
@@ -31,7 +29,7 @@ int fail(const QString& message) {
     return 1;
 }
 
-int render(const QString& source, int size, const QString& output, const QString& raw) {
+int render(const QString& source, int size, const QString& output) {
     QSvgRenderer renderer;
     const QStringList warnings = build_tool::loadSvg(renderer, source);
     if (!renderer.isValid() || !warnings.isEmpty()) {
@@ -55,9 +53,6 @@ int render(const QString& source, int size, const QString& output, const QString
     if (!image.save(output, "PNG")) {
         return fail(QStringLiteral("cannot write %1").arg(output));
     }
-    if (!raw.isEmpty() && !build_tool::writeRawPixels(image, raw)) {
-        return fail(QStringLiteral("cannot write %1").arg(raw));
-    }
     return 0;
 }
 
@@ -75,10 +70,7 @@ int main(int argc, char** argv) {
                                   QStringLiteral("N"));
     const QCommandLineOption output(
         QStringLiteral("output"), QStringLiteral("The PNG file to write."), QStringLiteral("file"));
-    const QCommandLineOption raw(QStringLiteral("raw"),
-                                 QStringLiteral("Also write the raw premultiplied pixels here."),
-                                 QStringLiteral("file"));
-    parser.addOptions({size, output, raw});
+    parser.addOptions({size, output});
     parser.addPositionalArgument(QStringLiteral("source"), QStringLiteral("The icon's SVG."),
                                  QStringLiteral("icon.svg"));
     parser.process(application);
@@ -93,5 +85,5 @@ int main(int argc, char** argv) {
         return fail(QStringLiteral("--size must be a whole number from 1 to 4096, not %1")
                         .arg(parser.value(size)));
     }
-    return render(positional.first(), pixels, parser.value(output), parser.value(raw));
+    return render(positional.first(), pixels, parser.value(output));
 }

@@ -8,12 +8,10 @@
 // row after row, as QImage::Format_RGB32 holds them).
 //
 //   render_picture --picture NAME [--ratio R] [--raw] --output FILE layout.svg [part.svg ...]
-//   render_picture --check-catalogue NAME...
 //
 // The picture is the top-left corner of the layout's canvas (picture_renderer.h says how the
-// layout is drawn). The second form fails unless the names are exactly the catalogue's, so
-// the build's list of pictures cannot drift from it. Any problem ends the tool with a message
-// and exit code 1, so the build stops.
+// layout is drawn). Any problem ends the tool with a message and exit code 1, so the build
+// stops.
 
 #include "game/pictures.h"
 #include "tools/common/build_tool.h"
@@ -22,7 +20,6 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QImage>
-#include <QSet>
 
 #include <algorithm>
 
@@ -35,31 +32,12 @@ int fail(const QString& message) {
     return 1;
 }
 
-int checkCatalogue(const QStringList& names) {
-    QSet<QString> catalogue;
-    for (const game::PictureInfo& info : game::kPictures) {
-        catalogue.insert(QString::fromLatin1(info.name.data(), qsizetype(info.name.size())));
-    }
-    const QSet<QString> given(names.begin(), names.end());
-    if (given == catalogue && given.size() == names.size()) {
-        return 0;
-    }
-    QStringList missing = (catalogue - given).values();
-    QStringList unknown = (given - catalogue).values();
-    missing.sort();
-    unknown.sort();
-    return fail(QStringLiteral("the build renders %1 but the catalogue (game/pictures.h) lists "
-                               "%2; not rendered: [%3], not in the catalogue: [%4]")
-                    .arg(names.join(u' '), QStringList(catalogue.values()).join(u' '),
-                         missing.join(u' '), unknown.join(u' ')));
-}
-
 int render(const QString& name, double ratio, bool raw, const QString& output,
            QStringList sources) {
     const game::PictureInfo* info = game::findPicture(name.toStdString());
     if (info == nullptr) {
         return fail(
-            QStringLiteral("%1 is not in the picture catalogue (game/pictures.h)").arg(name));
+            QStringLiteral("%1 is not in the picture catalogue (game/pictures.def)").arg(name));
     }
     const QString layout = sources.takeFirst();
     const picture_tool::RenderResult result = picture_tool::renderPicture(layout, sources, ratio);
@@ -104,9 +82,6 @@ int main(int argc, char** argv) {
                                      QStringLiteral("name"));
     const QCommandLineOption output(
         QStringLiteral("output"), QStringLiteral("The PNG file to write."), QStringLiteral("file"));
-    const QCommandLineOption check(
-        QStringLiteral("check-catalogue"),
-        QStringLiteral("Check that the names given are exactly the catalogue's pictures."));
     const QCommandLineOption ratio(
         QStringLiteral("ratio"),
         QStringLiteral("The screen scale: device pixels to a pixel of the layout (default 1); "
@@ -114,17 +89,13 @@ int main(int argc, char** argv) {
         QStringLiteral("scale"), QStringLiteral("1"));
     const QCommandLineOption raw(QStringLiteral("raw"),
                                  QStringLiteral("Write raw RGB32 pixels instead of a PNG."));
-    parser.addOptions({picture, output, check, ratio, raw});
+    parser.addOptions({picture, output, ratio, raw});
     parser.addPositionalArgument(QStringLiteral("sources"),
-                                 QStringLiteral("The layout SVG, then its parts (or, with "
-                                                "--check-catalogue, the picture names)."),
+                                 QStringLiteral("The layout SVG, then its parts."),
                                  QStringLiteral("layout.svg [part.svg...]"));
     parser.process(application);
 
     const QStringList positional = parser.positionalArguments();
-    if (parser.isSet(check)) {
-        return checkCatalogue(positional);
-    }
     if (!parser.isSet(picture) || !parser.isSet(output) || positional.isEmpty()) {
         return fail(QStringLiteral("give --picture, --output and a layout; see --help"));
     }
@@ -133,7 +104,7 @@ int main(int argc, char** argv) {
     const auto& known = game::kPictureRatios;
     if (!ratioOk || std::find(known.begin(), known.end(), scale) == known.end()) {
         return fail(
-            QStringLiteral("--ratio %1 is not one of the catalogue's scales (game/pictures.h)")
+            QStringLiteral("--ratio %1 is not one of the catalogue's scales (game/pictures.def)")
                 .arg(parser.value(ratio)));
     }
     return render(parser.value(picture), scale, parser.isSet(raw), parser.value(output),

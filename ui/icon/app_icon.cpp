@@ -4,18 +4,22 @@
 
 #include "ui/icon/app_icon.h"
 
-#include <QImage>
+#include <QDirIterator>
+#include <QImageReader>
 #include <QPixmap>
 
 namespace ui {
 
 QIcon applicationIcon() {
+    // Every size the build embeds (ui/icon/CMakeLists.txt), one PNG each.
     QIcon icon;
-    for (std::size_t i = 0; i < embedded::kIconSizeCount; ++i) {
-        const embedded::IconSize& entry = embedded::kIconSizes[i];
-        const QImage image(entry.pixels, entry.size, entry.size, entry.size * 4,
-                           QImage::Format_ARGB32_Premultiplied);
-        icon.addPixmap(QPixmap::fromImage(image));
+    QDirIterator sizes(QStringLiteral(":/icon"), QDir::Files);
+    while (sizes.hasNext()) {
+        // Read as PNG outright: left to tell the format itself, the reader would first load every
+        // image format plugin installed, to ask each whether it reads PNG.
+        QImageReader png(sizes.next(), "png");
+        png.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(png.read()));
     }
     return icon;
 }

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The game's pictures, embedded in the program.
+// The game's pictures, embedded in the program as Qt resources.
 #pragma once
 
 #include "game/pictures.h"
@@ -17,10 +17,9 @@ namespace ui {
 // decoded or copied. Picture::None, or a scale that was not rendered, gives a null image.
 QImage pictureImage(game::Picture picture, double ratio = 1.0);
 
-// Lets the memory that holds a picture's pixels go once it has been drawn: the pixels stay in the
-// program's file, from where the system reads them in again when they are next drawn, so the
-// program keeps in memory only what it is drawing. Only for an image from pictureImage() (any
-// other image is left alone).
-void letPixelsGo(const QImage& image);
+// Lets the memory that holds a picture's pixels at a scale go once they have been drawn: the
+// pixels stay in the program's file, from where the system reads them in again when they are next
+// drawn, so the program keeps in memory only what it is drawing.
+void letPixelsGo(game::Picture picture, double ratio);
 
 } // namespace ui
