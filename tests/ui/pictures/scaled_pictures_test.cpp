@@ -251,7 +251,8 @@ TEST(ScaledPictures, LettingOnePictureGoKeepsTheOthersInMemory) {
     ui::letPixelsGo(game::Picture::TableBackground, 2);
     for (const auto& [image, sum] : others) {
         const auto [first, last] = wholePages(image);
-        EXPECT_EQ(residentPages(image), static_cast<int>(last - first));
+        // A picture smaller than a page may hold no whole page at all.
+        EXPECT_EQ(residentPages(image), last > first ? static_cast<int>(last - first) : 0);
         EXPECT_EQ(checksum(image), sum);
     }
 }
