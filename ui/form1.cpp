@@ -233,17 +233,8 @@ void Form1::keyPressEvent(QKeyEvent* event) {
         }
         return;
     }
-    case KeyCommand::Action::Close:
-        close();
-        return;
-    case KeyCommand::Action::Menu: {
-        // Beneath the control that has the focus, as the Menu key places it.
-        const QWidget* focused = focusWidget() != nullptr ? focusWidget() : this;
-        menu_->popupOnFirstEntry(focused->mapToGlobal(focused->rect().center()));
-        return;
-    }
-    case KeyCommand::Action::Help:
-        menu_->showHowToPlay();
+    case KeyCommand::Action::Menu:
+        popupMenuByKey();
         return;
     case KeyCommand::Action::None:
         break;
@@ -252,7 +243,18 @@ void Form1::keyPressEvent(QKeyEvent* event) {
 }
 
 void Form1::contextMenuEvent(QContextMenuEvent* event) {
-    menu_->popup(event->globalPos());
+    // The Menu key comes here, once, as Qt's context-menu event.
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        popupMenuByKey();
+    } else {
+        menu_->popup(event->globalPos());
+    }
+}
+
+void Form1::popupMenuByKey() {
+    // Beneath the control that has the focus, as the Menu key places it.
+    const QWidget* focused = focusWidget() != nullptr ? focusWidget() : this;
+    menu_->popupOnFirstEntry(focused->mapToGlobal(focused->rect().center()));
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -62,6 +62,8 @@ class Form1 : public QWidget {
     template <typename T> T& named(std::string_view name);
     // The event boundary: a rule's error is reported once and the game goes on.
     void run(game::design::Handler handler);
+    // Opens the menu as a key does: beneath the focused control, on its first entry.
+    void popupMenuByKey();
 
     PictureBook book_;
     std::unique_ptr<QStyle> buttonStyle_;

@@ -9,6 +9,8 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
+#include <QShortcutEvent>
 
 #include <memory>
 
@@ -45,15 +47,18 @@ bool isInput(QEvent::Type type) {
     }
 }
 
-// The key that closes the window. A close is never held: it ends a pause at once, as the
-// window's close button does.
+// The key that closes the game. A close is never held: it ends a pause at once, as the window's
+// close button does. Neither are the shortcut's offer before the key and the shortcut it makes.
 bool closes(const QEvent* event) {
-    if (event->type() != QEvent::KeyPress) {
+    if (event->type() == QEvent::Shortcut) {
+        return quitKeys().contains(static_cast<const QShortcutEvent*>(event)->key());
+    }
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) {
         return false;
     }
     const auto* key = static_cast<const QKeyEvent*>(event);
-    return keyCommand(key->key(), key->modifiers(), key->isAutoRepeat()).action ==
-           KeyCommand::Action::Close;
+    const QKeySequence pressed(key->key() | (key->modifiers() & ~Qt::KeypadModifier));
+    return quitKeys().contains(pressed);
 }
 
 // A widget, a window, or something a widget owns (a shortcut, an action).

@@ -9,16 +9,9 @@
 namespace ui {
 
 KeyCommand keyCommand(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat) {
-    if (key == Qt::Key_Q && (modifiers & ~Qt::KeypadModifier) == Qt::ControlModifier) {
-        return {KeyCommand::Action::Close};
-    }
     const Qt::KeyboardModifiers pressed = modifiers & ~Qt::KeypadModifier;
-    if (!autoRepeat && ((key == Qt::Key_F10 && pressed == Qt::ShiftModifier) ||
-                        (key == Qt::Key_Menu && pressed == Qt::NoModifier))) {
+    if (!autoRepeat && key == Qt::Key_F10 && pressed == Qt::ShiftModifier) {
         return {KeyCommand::Action::Menu};
-    }
-    if (!autoRepeat && key == Qt::Key_F1 && pressed == Qt::NoModifier) {
-        return {KeyCommand::Action::Help};
     }
     // A digit typed on the keypad differs from the main keyboard's only by the keypad flag, and
     // some layouts (French AZERTY) type the digits with Shift; Ctrl, Alt and Meta leave the key
@@ -34,6 +27,15 @@ KeyCommand keyCommand(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat)
         }
     }
     return {};
+}
+
+QList<QKeySequence> standardKeys(QKeySequence::StandardKey key, const QKeySequence& otherwise) {
+    const QList<QKeySequence> desktop = QKeySequence::keyBindings(key);
+    return desktop.isEmpty() ? QList<QKeySequence>{otherwise} : desktop;
+}
+
+QList<QKeySequence> quitKeys() {
+    return standardKeys(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
 } // namespace ui

@@ -96,5 +96,9 @@ int main(int argc, char* argv[]) {
     // The title bar and the task bar show the icon a moment later: the window comes first.
     ui::afterFirstFrame(window, [] { QApplication::setWindowIcon(ui::applicationIcon()); });
     window.show();
+    // The keyboard to the game, as a window manager gives it to a new window: the game's keys
+    // (F1, Ctrl+Q) are shortcuts of the active window, and without a window manager no window
+    // would be active at all.
+    window.activateWindow();
     return ui::finish(app.exec());
 }

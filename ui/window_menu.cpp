@@ -7,6 +7,7 @@
 #include "game/window_design.h"
 #include "ui/accessibility/window_speech.h"
 #include "ui/first_frame.h"
+#include "ui/keyboard.h"
 #include "ui/qt_text.h"
 #include "ui/sound_setting.h"
 #include "ui/statistics_text.h"
@@ -14,6 +15,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QPushButton>
 #include <QWindow>
 
@@ -68,11 +70,21 @@ WindowMenu::WindowMenu(QWidget& window, SoundSetting* sound, const game::Session
         });
         addSeparator();
     }
-    QAction* help = addAction(inLanguage(game::design::kMenuHowToPlay));
-    // Shown beside the entry, as Quit's is; the window itself takes both keys (keyboard.cpp).
-    help->setShortcut(QKeySequence(Qt::Key_F1));
-    help->setShortcutContext(Qt::WidgetShortcut);
-    connect(help, &QAction::triggered, this, &WindowMenu::showHowToPlay);
+    // F1 and Ctrl+Q are the game's own: actions of the window with the desktop's keys for help
+    // and quit, which work from every window the game opens, and which the menu shows.
+    const auto gameAction = [&window, this](std::string_view text,
+                                            const QList<QKeySequence>& keys) {
+        auto* action = new QAction(inLanguage(text), &window);
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::ApplicationShortcut);
+        action->setAutoRepeat(false); // a held key acts once
+        window.addAction(action);
+        addAction(action);
+        return action;
+    };
+    connect(gameAction(game::design::kMenuHowToPlay,
+                       standardKeys(QKeySequence::HelpContents, QKeySequence(Qt::Key_F1))),
+            &QAction::triggered, this, &WindowMenu::showHowToPlay);
     connect(addAction(inLanguage(game::design::kMenuStatistics)), &QAction::triggered, this,
             [&window, &figures] {
                 showBeside(window, QStringLiteral("Statistics"), game::design::kMenuStatistics,
@@ -82,9 +94,7 @@ WindowMenu::WindowMenu(QWidget& window, SoundSetting* sound, const game::Session
         showBeside(window, QStringLiteral("About"), game::design::kMenuAbout, aboutText());
     });
     addSeparator();
-    QAction* quit = addAction(inLanguage(game::design::kMenuQuit));
-    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    quit->setShortcutContext(Qt::WidgetShortcut);
+    QAction* quit = gameAction(game::design::kMenuQuit, quitKeys());
     connect(quit, &QAction::triggered, &window, &QWidget::close);
 }
 

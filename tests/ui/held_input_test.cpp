@@ -316,6 +316,10 @@ TEST(Form1Pause, ClosingDuringTheNextDealPauseEndsItAtOnce) {
         SCOPED_TRACE(way.first);
         const std::function<void(QWidget&)>& close = way.second;
         ScriptedWindowWith<EventLoopPauser> w;
+        // Keys reach an active window, as they do on a desktop.
+        w.window.show();
+        w.window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window));
         w.dealt(18, {3, 9, 9, 9, 9});
         w.scriptCards({2, 2, 2, 2, 2});
         QElapsedTimer sinceClose;

@@ -13,6 +13,7 @@
 #include "ui/text_window.h"
 #include "ui/window_menu.h"
 
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -60,7 +61,13 @@ struct WindowWithSound {
 TEST(WindowMenu, OpensOnARightClickTheMenuKeyAndShiftF10) {
     const std::pair<std::function<void(QWidget&)>, bool> ways[] = {
         {[](QWidget& w) { postMouseClick(w, QPoint(150, 200), Qt::RightButton); }, false},
-        {[](QWidget& w) { postKey(w, Qt::Key_Menu); }, true},
+        // What Qt makes of the Menu key: a context-menu event, and nothing else.
+        {[](QWidget& w) {
+             QCoreApplication::postEvent(
+                 &w, new QContextMenuEvent(QContextMenuEvent::Keyboard, QPoint(150, 200),
+                                           w.mapToGlobal(QPoint(150, 200))));
+         },
+         true},
         {[](QWidget& w) { postKey(w, Qt::Key_F10, Qt::ShiftModifier); }, true},
     };
     for (const auto& [open, onFirstEntry] : ways) {
@@ -95,6 +102,13 @@ TEST(WindowMenu, F1AndItsEntryOpenHowToPlayOnceAndEscapeClosesIt) {
     EXPECT_EQ(help->focusWidget(), &help->text());
     QTest::keyClick(&help->text(), Qt::Key_Escape);
     EXPECT_FALSE(help->isVisible());
+
+    // Ctrl+Q closes the game from a window the menu opened too.
+    help->show();
+    help->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+    QTest::keyClick(&help->text(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(w.window.isVisible());
 }
 
 TEST(WindowMenu, SoundOffStartsNoCueAndIsRememberedStatisticsOpenAndQuitCloses) {
