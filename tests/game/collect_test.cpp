@@ -36,23 +36,6 @@ TEST(Collect, AddsTheWinToTheCreditAndCoversTheCards) {
     }
 }
 
-TEST(Collect, AfterAWonChainStepBanksTheDoubledWin) {
-    TestGame t;
-    t.play(20, {3, 9, 9, 9, 9});
-    t.scriptCards({5, 5, 5, 5, 5});
-    t.game.Short2_Click();
-    EXPECT_EQ(t.win(), "40");
-    EXPECT_EQ(t.step(), "2");
-    EXPECT_EQ(t.doubled(), "80");
-    t.game.Command2_Click();
-    EXPECT_EQ(t.credit(), "137");
-    EXPECT_EQ(t.win(), "0");
-    EXPECT_EQ(t.step(), "2");
-    EXPECT_EQ(t.doubled(), "80");
-    t.play(0, {2, 2, 2, 2, 2});
-    EXPECT_EQ(t.credit(), "134") << "the next play is charged";
-}
-
 TEST(Collect, AnUnreadableOrOverflowingValueChangesNothing) {
     const struct {
         const char* credit;

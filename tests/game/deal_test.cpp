@@ -9,8 +9,11 @@
 namespace game::testing {
 namespace {
 
-TEST(Deal, FreshTableHoldsTheDesignContents) {
+TEST(Deal, ALoadedTableHoldsTheDesignContentsAndNoChain) {
     TestGame t;
+    // A load ends whatever chain the flag says runs.
+    t.game.Eche = -1;
+    t.game.Form_Load();
     EXPECT_EQ(t.credit(), "100");
     EXPECT_EQ(t.win(), "0");
     EXPECT_EQ(t.step(), "1");
@@ -23,13 +26,6 @@ TEST(Deal, FreshTableHoldsTheDesignContents) {
         EXPECT_EQ(t.table.NumCard[slot - 1].captionText, "5");
         EXPECT_EQ(t.table.Card[slot - 1].shown, Picture::Hearts);
     }
-}
-
-TEST(Deal, FormLoadClearsTheChainFlag) {
-    TestGame t;
-    t.game.Eche = -1;
-    t.game.Form_Load();
-    EXPECT_EQ(t.game.Eche, 0);
 }
 
 TEST(Deal, FirstPlayIsChargedAndPutsUpASimulatedWin) {
