@@ -7,8 +7,6 @@
 #include "tests/support/stderr_capture.h"
 #include "tests/ui/window_fixture.h"
 
-#include <QElapsedTimer>
-
 namespace ui::testing {
 namespace {
 
@@ -99,29 +97,6 @@ TEST(Form1Play, AnErrorIsReportedOnceAndTheGameGoesOn) {
     w.scriptDeal(0, {2, 2, 2, 2, 2});
     w.click("Command1");
     EXPECT_EQ(w.text("LabelCredit"), "7");
-}
-
-TEST(Form1Play, ClosingDuringAPickFinishesWithoutWaiting) {
-    ScriptedWindow w;
-    w.dealt(20, {3, 9, 9, 9, 9});
-    // The close waits in the queue, as a click on the close box would.
-    QMetaObject::invokeMethod(&w.window, &QWidget::close, Qt::QueuedConnection);
-    w.scriptCards({2, 2, 2, 2, 2});
-    w.click("Short2");
-    EXPECT_FALSE(w.window.isVisible());
-    EXPECT_EQ(w.log, (Log{kClick, kWin})) << "no pause runs once the window is closed";
-    EXPECT_EQ(w.text("LabelStep"), "2") << "the pick still finished its steps";
-}
-
-TEST(Form1Play, AWonPickDealsAgainAfterTheRealPauses) {
-    ScriptedWindowWith<EventLoopPauser> w;
-    w.dealt(18, {3, 9, 9, 9, 9});
-    w.scriptCards({2, 2, 2, 2, 2});
-    QElapsedTimer timer;
-    timer.start();
-    w.click("Short2");
-    EXPECT_GE(timer.elapsed(), 2800);
-    EXPECT_EQ(w.text("LabelStep"), "2");
 }
 
 } // namespace

@@ -212,14 +212,22 @@ TEST(EventLoopPauser, LastsItsLength) {
 }
 
 // A pause that records itself and lets events run but takes no time, holding input as the real
-// pause does, so that the window tests can act during it.
+// pause does, so that the window tests can act during it. An interrupt that ends it is logged.
 struct InstantPause : game::testing::RecordingPauser {
     using RecordingPauser::RecordingPauser;
+    bool pausing = false;
     void pause(std::uint32_t ms) override {
         const HeldInput::Pause holding(HeldInput::instance());
         RecordingPauser::pause(ms);
+        pausing = true;
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
+        pausing = false;
+    }
+    void interrupt() override {
+        if (pausing) {
+            log.push_back("interrupted");
+        }
     }
 };
 using PausingWindow = ScriptedWindowWith<InstantPause>;
@@ -301,39 +309,42 @@ TEST(Form1Pause, TheMenuAndHowToPlayAskedForInAPauseOpenAfterThePickWhichLeavesT
     EXPECT_TRUE(help->isVisible());
 }
 
-// The window's close button and Ctrl+Q end the pick's next-deal pause at once: a close is never
-// held back like other input.
-TEST(Form1Pause, ClosingDuringTheNextDealPauseEndsItAtOnce) {
+// A close by the window's close button or by Ctrl+Q is never held back like other input: it ends
+// the running pause at once, no later pause runs, the pick still finishes its steps, and input
+// held for the closed window is dropped.
+TEST(Form1Pause, ACloseDuringAPauseEndsItAndThePickFinishesWithoutAnother) {
     const std::pair<const char*, std::function<void(QWidget&)>> closes[] = {
-        {"close button", [](QWidget& window) { window.close(); }},
+        {"close button",
+         [](QWidget& window) {
+             QWindowSystemInterface::handleCloseEvent<Delivery>(window.windowHandle());
+         }},
         {"Ctrl+Q",
          [](QWidget& window) {
-             QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &window,
-                             Qt::Key_Q, Qt::ControlModifier);
+             postKey(window, Qt::Key_Q, Qt::ControlModifier, QStringLiteral("\x11"));
          }},
     };
-    for (const auto& way : closes) {
-        SCOPED_TRACE(way.first);
-        const std::function<void(QWidget&)>& close = way.second;
-        ScriptedWindowWith<EventLoopPauser> w;
+    for (const auto& [way, close] : closes) {
+        SCOPED_TRACE(way);
+        PausingWindow w;
         // Keys reach an active window, as they do on a desktop.
         w.window.show();
         w.window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window));
-        w.dealt(18, {3, 9, 9, 9, 9});
+        w.dealt(20, {3, 9, 9, 9, 9});
+        w.pauser.meanwhile = [&](std::uint32_t ms) {
+            if (ms == game::DoubleUp::kShowdownPauseMs) {
+                postMouseClick(w.window, *w.find("Command2"));
+                close(w.window);
+            }
+        };
         w.scriptCards({2, 2, 2, 2, 2});
-        QElapsedTimer sinceClose;
-        // Half a second into the pick: into its next-deal pause, which runs from 300 ms to 2800 ms.
-        QTimer::singleShot(500, &w.window, [&] {
-            sinceClose.start();
-            close(w.window);
-        });
         w.click("Short2");
-        ASSERT_TRUE(sinceClose.isValid());
-        EXPECT_LT(sinceClose.elapsed(), 1000) << "the pick went on waiting after the close";
+        settle();
         EXPECT_FALSE(w.window.isVisible());
-        EXPECT_EQ(w.text("LabelStep"), "2")
-            << "the pick still deals the next round, without its pause";
+        const std::string showdown = "pause " + std::to_string(game::DoubleUp::kShowdownPauseMs);
+        EXPECT_EQ(w.log, (Log{kClick, showdown, "interrupted", kWin}));
+        EXPECT_EQ(w.text("LabelStep"), "2") << "the pick still deals the next round";
+        EXPECT_EQ(w.text("LabelCredit"), "97") << "the click held for the closed window ran";
     }
 }
 

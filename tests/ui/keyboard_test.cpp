@@ -3,8 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Playing the window with the keyboard alone: the digit keys pick the player's cards exactly as
-// clicks on their backs do, nested behaviour included; Ctrl+Q closes; focus order unchanged.
-#include "tests/ui/posted_input.h"
+// clicks on their backs do; focus order unchanged.
 #include "tests/ui/window_fixture.h"
 #include "ui/keyboard.h"
 
@@ -14,7 +13,6 @@ namespace ui::testing {
 namespace {
 
 const std::string kClick = "cue /opt/vantrello/click.wav";
-const std::string kWin = "cue /opt/vantrello/win.wav";
 
 using Action = KeyCommand::Action;
 
@@ -151,58 +149,6 @@ TEST(Form1Keys, FirstFocusAndTabOrderAreTheButtonsAlone) {
     }
 }
 
-// What the player does during the showdown pause of a won pick: press "Play" one way or another.
-enum class PlayBy { Click, Return, Space };
-
-TEST(Form1Keys, PlayPressedByKeyDuringAPauseRunsAtTheNextPumpAsAClickDoes) {
-    for (PlayBy by : {PlayBy::Click, PlayBy::Return, PlayBy::Space}) {
-        SCOPED_TRACE(static_cast<int>(by));
-        ScriptedWindow w;
-        activate(w);
-        w.dealt(20, {3, 9, 9, 9, 9});
-        w.pauser.meanwhile = [&w, by](std::uint32_t ms) {
-            if (ms != game::DoubleUp::kShowdownPauseMs) {
-                return;
-            }
-            switch (by) {
-            case PlayBy::Click:
-                postMouseClick(w.window, *w.find("Command1"));
-                break;
-            case PlayBy::Return:
-                postKey(w.window, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-                break;
-            case PlayBy::Space:
-                postKey(w.window, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
-                break;
-            }
-        };
-        // The press waits through the showdown and runs at the pump before the next-deal pause:
-        // one deal there, and the pick's own deal after the pause.
-        w.scriptCards({2, 2, 2, 2, 2, 2, 2, 2, 2, 2});
-        w.click("Short2");
-        settle();
-        EXPECT_EQ(w.log, (Log{kClick, "pause 300", kWin, "pause 2500"}));
-        EXPECT_EQ(w.text("LabelStep"), "3");
-        EXPECT_EQ(w.text("LabelTotalWin"), "40");
-        EXPECT_EQ(w.text("LabelDouble"), "80");
-        EXPECT_TRUE(w.random.numbers.empty()) << "two deals drew their cards";
-    }
-}
-
-TEST(Form1Keys, CtrlQDuringAPauseClosesAtTheNextPumpAndThePickFinishesWithoutWaiting) {
-    ScriptedWindow w;
-    activate(w);
-    w.dealt(20, {3, 9, 9, 9, 9});
-    w.pauser.meanwhile = [&w](std::uint32_t) {
-        postKey(w.window, Qt::Key_Q, Qt::ControlModifier, QStringLiteral("\x11"));
-    };
-    w.scriptCards({2, 2, 2, 2, 2});
-    w.click("Short2");
-    EXPECT_FALSE(w.window.isVisible());
-    EXPECT_EQ(w.log, (Log{kClick, "pause 300", kWin})) << "no pause runs after the close";
-    EXPECT_EQ(w.text("LabelStep"), "2") << "the pick still dealt the next round";
-}
-
 TEST(Form1Keys, AWholeGameWithTheKeyboardAlone) {
     ScriptedWindow w;
     activate(w);
@@ -217,8 +163,6 @@ TEST(Form1Keys, AWholeGameWithTheKeyboardAlone) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); // "Забрать"
     EXPECT_EQ(w.text("LabelCredit"), "137");
     EXPECT_EQ(w.text("LabelTotalWin"), "0");
-    press(w, Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_FALSE(w.window.isVisible());
 }
 
 } // namespace
