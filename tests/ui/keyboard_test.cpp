@@ -12,8 +12,6 @@
 namespace ui::testing {
 namespace {
 
-const std::string kClick = "cue /opt/vantrello/click.wav";
-
 using Action = KeyCommand::Action;
 
 struct KeyCase {
@@ -73,33 +71,6 @@ void press(ScriptedWindow& w, int key, Qt::KeyboardModifiers modifiers = Qt::NoM
     QTest::keyClick(focus != nullptr ? focus : &w.window, Qt::Key(key), modifiers);
 }
 
-struct PickKey {
-    int key;
-    Qt::KeyboardModifiers modifiers;
-    int slot;
-};
-
-TEST(Form1Keys, EachDigitPicksItsCardAsAClickOnItsBackDoes) {
-    for (const PickKey& k :
-         {PickKey{Qt::Key_1, Qt::NoModifier, 2}, PickKey{Qt::Key_2, Qt::NoModifier, 3},
-          PickKey{Qt::Key_3, Qt::NoModifier, 4}, PickKey{Qt::Key_4, Qt::NoModifier, 5},
-          PickKey{Qt::Key_1, Qt::KeypadModifier, 2}, PickKey{Qt::Key_2, Qt::KeypadModifier, 3},
-          PickKey{Qt::Key_3, Qt::KeypadModifier, 4}, PickKey{Qt::Key_4, Qt::KeypadModifier, 5}}) {
-        SCOPED_TRACE(k.slot);
-        ScriptedWindow w;
-        activate(w);
-        // Every player card is lower than the dealer's 9: the pick loses and no deal follows.
-        w.dealt(20, {9, 3, 3, 3, 3});
-        press(w, k.key, k.modifiers);
-        EXPECT_EQ(w.log, (Log{kClick, "pause 300"}));
-        EXPECT_EQ(w.image("ImagePick")->left(), game::DoubleUp::pickMarkerLeft(k.slot));
-        EXPECT_EQ(w.text("LabelTotalWin"), "0");
-        for (int slot = 2; slot <= 5; ++slot) {
-            EXPECT_FALSE(w.image(game::design::slotName("Short", slot).c_str())->isVisible());
-        }
-    }
-}
-
 TEST(Form1Keys, KeysWithAModifierOrRepeatPickNothing) {
     ScriptedWindow w;
     activate(w);
@@ -157,7 +128,7 @@ TEST(Form1Keys, AWholeGameWithTheKeyboardAlone) {
     EXPECT_EQ(w.text("LabelCredit"), "97");
     press(w, Qt::Key_Tab); // the digits pick whichever button has the focus
     w.scriptCards({2, 2, 2, 2, 2});
-    press(w, Qt::Key_2); // the 10 beats the 9
+    press(w, Qt::Key_2, Qt::KeypadModifier); // the 10 beats the 9; the keypad's digit as well
     EXPECT_EQ(w.text("LabelTotalWin"), "40");
     EXPECT_EQ(w.text("LabelStep"), "2");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); // "Забрать"
