@@ -5,9 +5,9 @@
 #include "assets/sounds/cue_synthesis.h"
 #include "assets/sounds/wav_writer.h"
 
-#include "tests/ui/sound/cue_files.h"
-#include "tests/ui/sound/sound_measurement.h"
+#include "tests/ui/sound/sound_test_support.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -99,8 +99,10 @@ TEST(CueSoundsTest, CuesAreShortUnclippedUnbrokenAndStartAndEndWithoutAPop) {
         EXPECT_LT(std::abs(samples.front()), 0.01f);
         EXPECT_LT(std::abs(samples.back()), 0.01f);
 
-        const sound_test::SoundMeasurement measured =
-            sound_test::measureSound(sound_test::toPcm16(samples), assets::kCueSampleRate);
+        const QTemporaryDir scratch;
+        const QString written = scratch.filePath(QString::fromLatin1(cue.name));
+        ASSERT_TRUE(assets::writeWav16(written.toStdString(), samples, assets::kCueSampleRate));
+        const sound_test::SoundMeasurement measured = sound_test::measureSound(written);
         EXPECT_LT(measured.leadingSilenceSeconds, 0.005);
         EXPECT_GT(measured.audibleSeconds, cue.minAudibleSeconds);
         EXPECT_LT(measured.gapSeconds, 0.002) << "no silence in the middle";

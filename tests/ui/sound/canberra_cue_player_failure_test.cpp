@@ -8,14 +8,10 @@
 // so that its standard error can be checked to be empty.
 #include "ui/sound/canberra_cue_player.h"
 
-#include "tests/ui/sound/command_output.h"
-#include "tests/ui/sound/cue_files.h"
-#include "tests/ui/sound/cue_timing.h"
-#include "tests/ui/sound/monitor_recording.h"
-#include "tests/ui/sound/scratch_directory.h"
-#include "tests/ui/sound/sound_measurement.h"
-#include "tests/ui/sound/sound_servers.h"
+#include "tests/ui/sound/sound_test_support.h"
 
+#include <QFile>
+#include <QStandardPaths>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -23,7 +19,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -32,23 +27,15 @@
 namespace {
 
 using namespace std::chrono_literals;
-using Clock = std::chrono::steady_clock;
+using sound_test::Clock;
 using sound_test::kPlayLimitMs;
-using sound_test::millisecondsSince;
+using sound_test::millisecondsFrom;
 
 // Whether the sound library is in this process: a mapping of its file in /proc/self/maps.
 bool canberraLoaded() {
-    std::FILE* maps = std::fopen("/proc/self/maps", "r");
-    if (maps == nullptr) {
-        return true; // cannot tell: count it as loaded, so the test fails
-    }
-    char line[4096];
-    bool found = false;
-    while (!found && std::fgets(line, sizeof line, maps) != nullptr) {
-        found = std::strstr(line, "libcanberra.so") != nullptr;
-    }
-    std::fclose(maps);
-    return found;
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    // When it cannot tell, it counts the library as loaded, so that the test fails.
+    return !maps.open(QIODevice::ReadOnly) || maps.readAll().contains("libcanberra.so");
 }
 
 struct Timings {
@@ -65,12 +52,12 @@ template <typename Reached> Timings playAndQuit(const sound_test::CueFiles& cues
     for (int i = 0; i < 6; ++i) {
         const Clock::time_point before = Clock::now();
         player->play(i % 2 == 0 ? cues.click : cues.win);
-        timings.slowestPlayMs = std::max(timings.slowestPlayMs, millisecondsSince(before));
+        timings.slowestPlayMs = std::max(timings.slowestPlayMs, millisecondsFrom(before));
         timings.reached = timings.reached && (i > 0 || reached());
     }
     const Clock::time_point quitting = Clock::now();
     player.reset();
-    timings.quitMs = millisecondsSince(quitting);
+    timings.quitMs = millisecondsFrom(quitting);
     return timings;
 }
 
@@ -92,7 +79,7 @@ int checked(const Timings& timings, double quitLimitMs) {
 // Cues against a server that fails at once: each is handled quickly.
 template <typename Reached> int playAndQuitAgainst(const std::string& address, Reached reached) {
     ::setenv("PULSE_SERVER", address.c_str(), 1);
-    sound_test::ScratchDirectory scratch;
+    const QTemporaryDir scratch;
     const Timings timings = playAndQuit(sound_test::writeCueFiles(scratch.path()), reached);
     std::printf("[ measured ] %s: slowest play() %.3f ms, destruction %.1f ms\n", address.c_str(),
                 timings.slowestPlayMs, timings.quitMs);
@@ -104,7 +91,7 @@ template <typename Reached> int playAndQuitAgainst(const std::string& address, R
 int playAndQuitAgainstHangingServer() {
     sound_test::UnresponsiveSoundServer server;
     ::setenv("PULSE_SERVER", server.address().c_str(), 1);
-    sound_test::ScratchDirectory scratch;
+    const QTemporaryDir scratch;
     const sound_test::CueFiles cues = sound_test::writeCueFiles(scratch.path());
 
     Timings timings;
@@ -117,11 +104,11 @@ int playAndQuitAgainstHangingServer() {
     for (int i = 0; i < 5; ++i) {
         const Clock::time_point before = Clock::now();
         player->play(i % 2 == 0 ? cues.win : cues.click);
-        timings.slowestPlayMs = std::max(timings.slowestPlayMs, millisecondsSince(before));
+        timings.slowestPlayMs = std::max(timings.slowestPlayMs, millisecondsFrom(before));
     }
     const Clock::time_point quitting = Clock::now();
     player.reset();
-    timings.quitMs = millisecondsSince(quitting);
+    timings.quitMs = millisecondsFrom(quitting);
     std::printf("[ measured ] hanging server: slowest play() %.3f ms, destruction %.1f ms\n",
                 timings.slowestPlayMs, timings.quitMs);
     const double limitMs =
@@ -133,16 +120,16 @@ int playAndQuitAgainstHangingServer() {
 // The first cue finds a server that never answers, which then goes away; by the next cue, the
 // address leads to a working server, and that cue plays.
 int reconnectOnNextCue(const std::string& sink, const std::string& server) {
-    sound_test::ScratchDirectory scratch;
+    const QTemporaryDir scratch;
     const sound_test::CueFiles cues = sound_test::writeCueFiles(scratch.path());
     // PULSE_SERVER names a link, so that what it leads to can change under the worker.
     const auto socketOf = [](const std::string& address) {
-        return address.substr(address.find(':') + 1);
+        return QString::fromStdString(address.substr(address.find(':') + 1));
     };
-    const std::filesystem::path link = scratch.path() / "server";
+    const QString link = scratch.filePath(QStringLiteral("server"));
     auto hanging = std::make_unique<sound_test::UnresponsiveSoundServer>();
-    std::filesystem::create_symlink(socketOf(hanging->address()), link);
-    ::setenv("PULSE_SERVER", ("unix:" + link.string()).c_str(), 1);
+    QFile::link(socketOf(hanging->address()), link);
+    ::setenv("PULSE_SERVER", ("unix:" + link.toStdString()).c_str(), 1);
 
     ui::CanberraCuePlayer player;
     player.play(cues.click);
@@ -150,8 +137,9 @@ int reconnectOnNextCue(const std::string& sink, const std::string& server) {
         std::fprintf(stderr, "the first cue did not connect\n");
         return 1;
     }
-    std::filesystem::create_symlink(socketOf(server), scratch.path() / "next");
-    std::filesystem::rename(scratch.path() / "next", link);
+    QFile::link(socketOf(server), scratch.filePath(QStringLiteral("next")));
+    std::filesystem::rename(scratch.filePath(QStringLiteral("next")).toStdString(),
+                            link.toStdString());
     hanging.reset(); // the first cue's connection fails now
     sound_test::MonitorRecording recording(sink, 0.6);
     if (!recording.waitUntilRecording(5s)) {
@@ -159,8 +147,7 @@ int reconnectOnNextCue(const std::string& sink, const std::string& server) {
         return 1;
     }
     player.play(cues.click);
-    const sound_test::SoundMeasurement heard =
-        sound_test::measureSound(recording.finish(), sound_test::kRecordingRate);
+    const sound_test::SoundMeasurement heard = recording.finish();
     if (heard.audibleSeconds < 0.025 || heard.peak < 0.2) {
         std::fprintf(stderr, "heard %.3f s at peak %.3f\n", heard.audibleSeconds, heard.peak);
         return 1;
@@ -185,7 +172,7 @@ TEST_F(CanberraCuePlayerServerFailureDeathTest, HangingServerHoldsUpNeitherCuesN
 }
 
 TEST_F(CanberraCuePlayerServerFailureDeathTest, ServerWithoutOutputIsSilent) {
-    if (!sound_test::programAvailable("pulseaudio")) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pulseaudio")).isEmpty()) {
         GTEST_SKIP() << "pulseaudio is not installed";
     }
     EXPECT_EXIT(
@@ -217,7 +204,7 @@ TEST_F(CanberraCuePlayerServerFailureDeathTest, ConnectsOnTheNextCueOnceTheServe
 // Starting the game's sound does not load the sound library; the first cue does.
 int loadsTheLibraryWithTheFirstCue() {
     ::setenv("PULSE_SERVER", "unix:/nonexistent/vantrello/native", 1);
-    sound_test::ScratchDirectory scratch;
+    const QTemporaryDir scratch;
     const sound_test::CueFiles cues = sound_test::writeCueFiles(scratch.path());
     ui::CanberraCuePlayer player;
     if (canberraLoaded()) {

@@ -7,19 +7,14 @@
 // the tests a private server with a silent sink; without a server they skip.
 #include "ui/sound/canberra_cue_player.h"
 
-#include "assets/sounds/cue_synthesis.h"
+#include "game/double_up.h"
 #include "tests/support/stderr_capture.h"
-#include "tests/ui/sound/cue_files.h"
-#include "tests/ui/sound/cue_timing.h"
-#include "tests/ui/sound/monitor_recording.h"
-#include "tests/ui/sound/scratch_directory.h"
-#include "tests/ui/sound/sound_measurement.h"
-#include "tests/ui/sound/sound_servers.h"
+#include "tests/ui/sound/sound_test_support.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -28,10 +23,10 @@
 namespace {
 
 using namespace std::chrono_literals;
-using Clock = std::chrono::steady_clock;
 using sound_test::BrokenCue;
+using sound_test::Clock;
 using sound_test::kPlayLimitMs;
-using sound_test::millisecondsBetween;
+using sound_test::millisecondsFrom;
 using sound_test::SoundMeasurement;
 
 class CanberraCuePlayerOnServerTest : public ::testing::Test {
@@ -42,27 +37,27 @@ class CanberraCuePlayerOnServerTest : public ::testing::Test {
             GTEST_SKIP() << "no sound server in PULSE_SERVER: run under scripts/with-audio.sh";
         }
         // The program's directory may hold spaces and any characters.
-        cueDirectory_ = scratch_.path() / "Vantrello games" / "Ünïcødé ♠ карты";
-        std::filesystem::create_directories(cueDirectory_);
-        cues_ = sound_test::writeCueFiles(cueDirectory_);
+        const QString cueDirectory =
+            scratch_.filePath(QStringLiteral("Vantrello games/Ünïcødé ♠ карты"));
+        ASSERT_TRUE(QDir().mkpath(cueDirectory));
+        cues_ = sound_test::writeCueFiles(cueDirectory);
     }
 
     // Plays a cue and returns how long play() held the calling thread.
     double timedPlay(ui::CanberraCuePlayer& player, const std::string& path) {
         const Clock::time_point before = Clock::now();
         player.play(path);
-        const double ms = millisecondsBetween(before, Clock::now());
+        const double ms = millisecondsFrom(before);
         EXPECT_LT(ms, kPlayLimitMs) << path;
         return ms;
     }
 
-    static SoundMeasurement reference(std::vector<float> (*synthesize)()) {
-        return sound_test::measureSound(sound_test::toPcm16(synthesize()), assets::kCueSampleRate);
+    static SoundMeasurement reference(const std::string& cue) {
+        return sound_test::measureSound(QString::fromStdString(cue));
     }
 
     std::optional<std::string> sink_;
-    sound_test::ScratchDirectory scratch_;
-    std::filesystem::path cueDirectory_;
+    QTemporaryDir scratch_;
     sound_test::CueFiles cues_;
 };
 
@@ -70,21 +65,18 @@ TEST_F(CanberraCuePlayerOnServerTest, CueIsHeardWholeAtFullLevel) {
     const struct {
         const char* name;
         std::string path;
-        std::vector<float> (*synthesize)();
-    } cases[] = {{"click", cues_.click, assets::synthesizeClickCue},
-                 {"win", cues_.win, assets::synthesizeWinCue}};
+    } cases[] = {{"click", cues_.click}, {"win", cues_.win}};
     ui::CanberraCuePlayer player;
     for (const auto& cue : cases) {
         SCOPED_TRACE(cue.name);
-        const SoundMeasurement expected = reference(cue.synthesize);
+        const SoundMeasurement expected = reference(cue.path);
         sound_test::MonitorRecording recording(*sink_, expected.audibleSeconds + 0.6);
         const std::optional<Clock::time_point> recordingSince = recording.waitUntilRecording(5s);
         ASSERT_TRUE(recordingSince) << "parec recorded nothing: " << recording.messages();
 
         const Clock::time_point playedAt = Clock::now();
         const double playMs = timedPlay(player, cue.path);
-        const SoundMeasurement heard =
-            sound_test::measureSound(recording.finish(), sound_test::kRecordingRate);
+        const SoundMeasurement heard = recording.finish();
 
         EXPECT_NEAR(heard.audibleSeconds, expected.audibleSeconds, 0.03);
         EXPECT_GT(heard.peak, 0.8 * expected.peak);
@@ -93,7 +85,7 @@ TEST_F(CanberraCuePlayerOnServerTest, CueIsHeardWholeAtFullLevel) {
         // The recording's first sample was taken no later than its first bytes
         // arrived, so this bounds the delay from play() to sound from above.
         const double latencyMs =
-            millisecondsBetween(playedAt, *recordingSince) + 1000.0 * heard.leadingSilenceSeconds;
+            millisecondsFrom(playedAt, *recordingSince) + 1000.0 * heard.leadingSilenceSeconds;
         EXPECT_LT(latencyMs, 500.0);
         std::cout << "[ measured ] " << cue.name << ": play() " << playMs
                   << " ms, play() to sound <= " << latencyMs << " ms, heard "
@@ -103,7 +95,7 @@ TEST_F(CanberraCuePlayerOnServerTest, CueIsHeardWholeAtFullLevel) {
 }
 
 TEST_F(CanberraCuePlayerOnServerTest, NewCueCutsOffThePreviousOne) {
-    const SoundMeasurement win = reference(assets::synthesizeWinCue);
+    const SoundMeasurement win = reference(cues_.win);
     constexpr double kCutAfterSeconds = 0.25;
 
     ui::CanberraCuePlayer player;
@@ -112,8 +104,7 @@ TEST_F(CanberraCuePlayerOnServerTest, NewCueCutsOffThePreviousOne) {
     timedPlay(player, cues_.win);
     std::this_thread::sleep_for(std::chrono::duration<double>(kCutAfterSeconds));
     timedPlay(player, cues_.click);
-    const SoundMeasurement heard =
-        sound_test::measureSound(recording.finish(), sound_test::kRecordingRate);
+    const SoundMeasurement heard = recording.finish();
 
     // The win cue up to the cut, then the short click, and nothing of the
     // win cue's remaining half second.
@@ -124,15 +115,14 @@ TEST_F(CanberraCuePlayerOnServerTest, NewCueCutsOffThePreviousOne) {
 }
 
 TEST_F(CanberraCuePlayerOnServerTest, CuePlaysOnUnbrokenWhileTheCallerIsBlocked) {
-    const SoundMeasurement expected = reference(assets::synthesizeWinCue);
+    const SoundMeasurement expected = reference(cues_.win);
     ui::CanberraCuePlayer player;
     sound_test::MonitorRecording recording(*sink_, expected.audibleSeconds + 0.6);
     ASSERT_TRUE(recording.waitUntilRecording(5s)) << recording.messages();
     timedPlay(player, cues_.win);
     // The game's next-deal pause holds the user-interface thread like this.
-    std::this_thread::sleep_for(2500ms);
-    const SoundMeasurement heard =
-        sound_test::measureSound(recording.finish(), sound_test::kRecordingRate);
+    std::this_thread::sleep_for(std::chrono::milliseconds(game::DoubleUp::kNextDealPauseMs));
+    const SoundMeasurement heard = recording.finish();
 
     EXPECT_NEAR(heard.audibleSeconds, expected.audibleSeconds, 0.03);
     EXPECT_LT(heard.gapSeconds, 0.005);
@@ -143,9 +133,9 @@ class BrokenCueFileTest : public CanberraCuePlayerOnServerTest,
                           public ::testing::WithParamInterface<BrokenCue> {};
 
 TEST_P(BrokenCueFileTest, IsSkippedSilentlyAndTheNextCueIsHeard) {
-    const SoundMeasurement click = reference(assets::synthesizeClickCue);
-    const std::filesystem::path brokenDirectory = scratch_.path() / "broken";
-    std::filesystem::create_directory(brokenDirectory);
+    const SoundMeasurement click = reference(cues_.click);
+    const QString brokenDirectory = scratch_.filePath(QStringLiteral("broken"));
+    ASSERT_TRUE(QDir().mkdir(brokenDirectory));
     const std::string broken = sound_test::makeBrokenCue(brokenDirectory, GetParam());
 
     test_support::StderrCapture printed;
@@ -161,13 +151,12 @@ TEST_P(BrokenCueFileTest, IsSkippedSilentlyAndTheNextCueIsHeard) {
     sound_test::MonitorRecording recording(*sink_, 0.7);
     ASSERT_TRUE(recording.waitUntilRecording(5s)) << recording.messages();
     timedPlay(player, cues_.click);
-    const SoundMeasurement heard =
-        sound_test::measureSound(recording.finish(), sound_test::kRecordingRate);
+    const SoundMeasurement heard = recording.finish();
     EXPECT_GT(heard.audibleSeconds, 0.9 * click.audibleSeconds);
     EXPECT_GT(heard.peak, 0.8 * click.peak);
     EXPECT_EQ(printed.finish(), "");
-    std::cout << "[ measured ] " << sound_test::nameOf(GetParam()) << ": play() " << playMs
-              << " ms\n";
+    std::cout << "[ measured ] " << sound_test::kBrokenCueNames[static_cast<int>(GetParam())]
+              << ": play() " << playMs << " ms\n";
 }
 
 INSTANTIATE_TEST_SUITE_P(AllKinds, BrokenCueFileTest,
@@ -175,7 +164,8 @@ INSTANTIATE_TEST_SUITE_P(AllKinds, BrokenCueFileTest,
                                            BrokenCue::Fifo, BrokenCue::Empty, BrokenCue::Truncated,
                                            BrokenCue::CorruptHeader, BrokenCue::Huge),
                          [](const ::testing::TestParamInfo<BrokenCue>& info) {
-                             return std::string(sound_test::nameOf(info.param));
+                             return std::string(
+                                 sound_test::kBrokenCueNames[static_cast<int>(info.param)]);
                          });
 
 } // namespace

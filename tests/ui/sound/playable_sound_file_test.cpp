@@ -4,8 +4,7 @@
 
 #include "ui/sound/playable_sound_file.h"
 
-#include "tests/ui/sound/scratch_directory.h"
-
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -22,8 +21,8 @@ void makeFile(const fs::path& path, std::uintmax_t size) {
 }
 
 TEST(PlayableSoundFileTest, OnlyRegularFilesUpToTheLimitArePlayed) {
-    sound_test::ScratchDirectory scratch;
-    const fs::path dir = scratch.path();
+    const QTemporaryDir scratch;
+    const fs::path dir = scratch.path().toStdString();
     makeFile(dir / "small.wav", 6218);
     makeFile(dir / "empty.wav", 0);
     makeFile(dir / "at-limit.wav", ui::kMaxCueFileBytes);
