@@ -16,7 +16,7 @@ Rational chanceOf(game::Draw draw, int value) {
 
 } // namespace
 
-WinTable winTableOf(const game::WinDraws& draws, game::Draw rank) {
+WinTable winTableOf(const game::WinDraws& draws) {
     const Rational one(1);
     const Rational kept = chanceOf(draws.keep, draws.keepAt);
     std::map<int, Rational> chances{{0, one - kept}};
@@ -39,17 +39,6 @@ WinTable winTableOf(const game::WinDraws& draws, game::Draw rank) {
         }
     }
 
-    int won = 0;
-    int tied = 0;
-    for (int dealer = rank.base; dealer < rank.base + rank.span; ++dealer) {
-        for (int picked = rank.base; picked < rank.base + rank.span; ++picked) {
-            won += picked > dealer ? 1 : 0;
-            tied += picked == dealer ? 1 : 0;
-        }
-    }
-    t.showdownWon = ratio(won, rank.span * rank.span);
-    t.showdownTied = ratio(tied, rank.span * rank.span);
-    t.showdownLost = one - t.showdownWon - t.showdownTied;
     return t;
 }
 
@@ -63,7 +52,7 @@ Rational WinTable::probabilityOf(int value) const {
 }
 
 const WinTable& winTable() {
-    static const WinTable table = winTableOf(game::kWinDraws, game::kRankDraw);
+    static const WinTable table = winTableOf(game::kWinDraws);
     return table;
 }
 

@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The exact odds of one deal: the simulated win a play puts up and the three outcomes of a
-// showdown, worked out from the draws the rules make.
+// The exact odds of the simulated win a play puts up, worked out from the draws the rules make;
+// a pick's odds against each dealer's card are in exact.h.
 #pragma once
 
 #include "game/simulated_win.h"
@@ -22,17 +22,13 @@ struct WinTable {
     // Every win a play can put up, ascending from 0; none with chance 0.
     std::vector<WinChance> wins;
     Rational mean;
-    // A showdown between two cards of independent uniform ranks.
-    Rational showdownWon;
-    Rational showdownTied;
-    Rational showdownLost;
 
     // The probability of the given win, 0 for a value the table does not hold.
     Rational probabilityOf(int value) const;
 };
 
-// The table worked out from the draws of a simulated win and of a card's rank.
-WinTable winTableOf(const game::WinDraws& draws, game::Draw rank);
+// The table worked out from the draws of a simulated win.
+WinTable winTableOf(const game::WinDraws& draws);
 // The game's own table, worked out once.
 const WinTable& winTable();
 

@@ -72,20 +72,13 @@ TEST(WinTable, IsWhatEveryWayOfTheDrawsPutsUp) {
     const game::WinDraws changed{
         {3, 1}, {{{{2, 0}, 1, 2}, {{3, 5}, 4, 70}, {{2, 0}, 1, 9}}}, {3, 4}, 4};
     for (const game::WinDraws& draws : {game::kWinDraws, changed}) {
-        const WinTable table = winTableOf(draws, game::kRankDraw);
+        const WinTable table = winTableOf(draws);
         std::string worked;
         for (const WinChance& w : table.wins) {
             worked += std::to_string(w.value) + ": " + fraction(w.probability) + "\n";
         }
         EXPECT_EQ(worked + "mean " + fraction(table.mean) + "\n", enumerated(draws));
     }
-}
-
-TEST(WinTable, ShowdownWinsTiesAndLosesLikeThirteenRanks) {
-    const WinTable& t = winTable();
-    EXPECT_EQ(t.showdownWon, ratio(6, 13));
-    EXPECT_EQ(t.showdownTied, ratio(1, 13));
-    EXPECT_EQ(t.showdownLost, ratio(6, 13));
 }
 
 TEST(ExactFigures, CollectAtOnce) {
