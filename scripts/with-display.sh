@@ -3,7 +3,8 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Runs a command with a private Xvfb display and stops the display afterwards.
+# Runs a command with a private Xvfb display and stops the display afterwards. The command is told
+# the server's process id in VANTRELLO_XVFB_PID, so that a test can take its display away.
 # Xvfb picks a free display number itself and reports it once it is ready; if it does not
 # within 30 s, its own messages are shown. -noreset: an X server resets itself when its last
 # client leaves, and refuses connections while it does, so a program started just as another
@@ -14,7 +15,8 @@ ready=$work/display
 log=$work/xvfb.log
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$ready" >"$log" 2>&1 &
 xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
+# Stopped at the end, unless a test has taken it away already.
+trap 'kill "$xvfb" 2>/dev/null || true; wait "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
 deadline=$((SECONDS + 30))
 until [ -s "$ready" ]; do
     if ! kill -0 "$xvfb" 2>/dev/null || [ "$SECONDS" -ge "$deadline" ]; then
@@ -30,4 +32,5 @@ number=$(tr -dc '0-9' <"$ready")
 # would open its windows there; and so is a session bus, given an address that leads nowhere. On
 # the desktop's bus the game would join the desktop's accessibility; with none, libdbus would
 # autolaunch one on this display, which every later command would share until the display ends.
-env -u WAYLAND_DISPLAY DISPLAY=":$number" DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus" "$@"
+env -u WAYLAND_DISPLAY DISPLAY=":$number" DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus" \
+    VANTRELLO_XVFB_PID="$xvfb" "$@"

@@ -9,28 +9,18 @@
 # started through that symlink, opens its window (with its icon and class) and plays the click
 # cue from its private directory when a card is picked.
 # Usage: check_package.sh BUILD_DIR VERSION
-# Without DISPLAY, or without PULSE_SERVER, it runs itself under scripts/with-display.sh and
-# scripts/with-audio.sh.
+# It runs the game through the end-to-end runs' driver (tests/ui/driver.sh), with a display and a
+# sound server of its own when it has none, and the window's design from
+# VANTRELLO_WINDOW_GEOMETRY.
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-scripts="$here/../../scripts"
 if [ "$#" -ne 2 ]; then
     echo "usage: $0 BUILD_DIR VERSION" >&2
     exit 2
 fi
-if [ -z "${DISPLAY:-}" ]; then
-    exec "$scripts/with-display.sh" "$0" "$@"
-fi
-if [ -z "${PULSE_SERVER:-}" ]; then
-    exec "$scripts/with-audio.sh" "$0" "$@"
-fi
+# shellcheck source=tests/ui/driver.sh
+. "$(dirname "$0")/../ui/driver.sh" --display --sound -- "$@"
 build=$(realpath "$1")
 version=$2
-. "$here/../ui/game_window.sh"
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 
 # Lintian warnings that are accepted, each with its reason.
 accepted_lintian_warnings=(
@@ -38,18 +28,6 @@ accepted_lintian_warnings=(
     # that is no game: it belongs among the ordinary commands, not beside the game.
     package-section-games-but-has-usr-bin
 )
-
-work=$(mktemp -d)
-pid=""
-# The game runs under strace, which would leave it running if only strace were stopped.
-cleanup() {
-    if [ -n "$pid" ]; then
-        # shellcheck disable=SC2046
-        kill $(pgrep -P "$pid") "$pid" 2>/dev/null || true
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
 
 # The package is written into the scratch directory, not into the build directory.
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/cpack.log" 2>&1 ||
@@ -144,37 +122,26 @@ odds=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
     "$root/usr/bin/vantrello-odds" --exact --strategy collect) || fail "vantrello-odds failed"
 grep -q '3907/2793' <<<"$odds" || fail "vantrello-odds did not print the exact return: $odds"
 
-# The installed game, started through its symlink from an unrelated directory and traced.
-mkdir "$work/elsewhere"
-(cd "$work/elsewhere" && exec strace -f -qq -e trace=openat -o "$work/opened" \
-    "$root/usr/games/vantrello") &
-pid=$!
-window=$(game_window)
-ended "$pid" && fail "the installed game ended before its window appeared"
-[ -n "$window" ] || fail "the installed game's window did not appear"
+# The installed game, started through its symlink from an unrelated directory and traced; the
+# driver waits for its window to carry its own icon, for desktops that look there.
+game=$root/usr/games/vantrello
+start_game strace -f -qq -e trace=openat -o "$work/opened"
 # Its class names the desktop entry, vantrello.desktop, by which desktops find the window's
-# name and icon (they compare it without case); and it carries its own icon, for those that
-# look there. xprop prints an icon as pictures of its sizes, "not found" if there is none.
+# name and icon (they compare it without case).
 class=$(xprop -id "$window" WM_CLASS)
 [ "${class,,}" = 'wm_class(string) = "vantrello", "vantrello"' ] ||
     fail "the window's class does not name the desktop entry: $class"
-wait_until 10 has_icon "$window" ||
-    fail "the window carries no icon: $(xprop -id "$window" _NET_WM_ICON | head -c 100)"
 
 # "Play", then the first card back: the pick plays the click from the private directory. The
 # cues are read when played, so nothing has opened it before.
 ! grep -qF 'click.wav"' "$work/opened" || fail "the game opened click.wav before any click"
-xdotool mousemove --window "$window" 288 284 click 1 mousemove --window "$window" 106 100 click 1
+click Command1 Short2
 wait_until 10 grep -qF "\"$private/click.wav\"" "$work/opened" ||
     fail "the pick did not open $private/click.wav; the game opened:
 $(grep -o '"[^"]*\.wav"' "$work/opened" | sort -u)"
 
-python3 "$here/../ui/close_window.py" "$window"
-wait_until 10 ended "$pid" || fail "the installed game did not exit after its window closed"
-status=0
-wait "$pid" || status=$?
-pid=""
-[ "$status" -eq 0 ] || fail "the installed game exited with status $status after its window closed"
+close_window
+expect_clean_exit "its window was closed"
 
 echo "PASS: $(basename "$deb"): lintian and the validators are content, the files are in place," \
     "and the game on the PATH plays its own cues"

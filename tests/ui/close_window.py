@@ -3,13 +3,15 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""Asks an X window to close as its close box would: sends it WM_DELETE_WINDOW.
+"""Asks an X window to close as its close box would: sends it WM_DELETE_WINDOW, and prints when
+the request was sent, in milliseconds of the time of day.
 
 Usage: close_window.py WINDOW_ID  (DISPLAY names the X server)
 """
 import ctypes
 import ctypes.util
 import sys
+import time
 
 
 class ClientMessage(ctypes.Structure):
@@ -53,6 +55,7 @@ def main() -> int:
     event.xclient.data[1] = 0  # CurrentTime
     x11.XSendEvent(display, window, 0, 0, ctypes.byref(event))
     x11.XFlush(display)
+    print(time.clock_gettime_ns(time.CLOCK_REALTIME) // 1000000)
     x11.XCloseDisplay(display)
     return 0
 

@@ -8,56 +8,41 @@
 # tests deal and pick on the Wayland platform.
 # Usage: wayland_end_to_end.sh PATH_TO_VANTRELLO PATH_TO_TEST_WINDOW
 set -euo pipefail
+# shellcheck source=tests/ui/driver.sh
+. "$(dirname "$0")/driver.sh" -- "$@"
 game=$1
 window_tests=$2
-. "$(dirname "$0")/game_window.sh"
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/vantrello-wayland.XXXXXX")
-chmod 700 "$work"
-weston_pid=
-game_pid=
-# Ends a process and waits for it, but never for long: a compositor or client stuck on the
-# other going away must not hang the test.
-stop() {
-    kill "$1" 2>/dev/null || return 0
-    wait_until 2 ended "$1" || kill -KILL "$1" 2>/dev/null || true
-    wait "$1" 2>/dev/null || true
-}
-cleanup() {
-    [ -n "$game_pid" ] && stop "$game_pid"
-    [ -n "$weston_pid" ] && stop "$weston_pid"
-    rm -rf "$work"
-}
-trap cleanup EXIT
 
 # No X display either, so nothing can fall back to X11.
 unset DISPLAY
-export XDG_RUNTIME_DIR=$work WAYLAND_DISPLAY=vantrello-wayland QT_QPA_PLATFORM=wayland
+export WAYLAND_DISPLAY=vantrello-wayland QT_QPA_PLATFORM=wayland
 # The kiosk shell maps the window at once and starts no helper clients of its own.
 weston --backend=headless-backend.so --shell=kiosk-shell.so --socket="$WAYLAND_DISPLAY" \
     --idle-time=0 --no-config >"$work/weston.log" 2>&1 </dev/null &
-weston_pid=$!
+weston=$!
+started+=("$weston")
 listening() {
-    kill -0 "$weston_pid" 2>/dev/null || fail "weston ended: $(cat "$work/weston.log")"
-    [ -S "$work/$WAYLAND_DISPLAY" ]
+    ! ended "$weston" || fail "weston ended"
+    [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ]
 }
-wait_until 30 listening || fail "weston made no socket in 30 s: $(cat "$work/weston.log")"
+wait_until 30 listening || fail "weston made no socket in 30 s"
 
-# The real game: its protocol log shows the toplevel it asks for and the frames it draws.
-WAYLAND_DEBUG=client "$game" >/dev/null 2>"$work/game.log" </dev/null &
+# The real game: its protocol log shows the toplevel it asks for and the frames it draws. Kept
+# apart from the logs a failure shows, which get the game's own lines.
+protocol=$work/protocol.txt
+WAYLAND_DEBUG=client "$game" >/dev/null 2>"$protocol" </dev/null &
 game_pid=$!
 drawn() {
-    kill -0 "$game_pid" 2>/dev/null || fail "the game exited: $(grep -v '^\[' "$work/game.log")"
-    grep -q 'wl_surface@[0-9]*\.attach' "$work/game.log"
+    ! ended "$game_pid" || fail "the game exited: $(grep -v '^\[' "$protocol")"
+    grep -q 'wl_surface@[0-9]*\.attach' "$protocol"
 }
-wait_until 30 drawn || fail "the game drew no frame on Wayland in 30 s: $(cat "$work/weston.log")"
-grep -q 'xdg_toplevel@[0-9]*\.set_app_id("vantrello")' "$work/game.log" ||
+wait_until 30 drawn || fail "the game drew no frame on Wayland in 30 s"
+grep -q 'xdg_toplevel@[0-9]*\.set_app_id("vantrello")' "$protocol" ||
     fail "the window's app id is not the desktop entry's"
 grep -q 'xdg_toplevel@[0-9]*\.set_title("Тестовый режим - игра Vantrello - карты")' \
-    "$work/game.log" || fail "the title bar would not show the caption as it is"
+    "$protocol" || fail "the title bar would not show the caption as it is"
 stop "$game_pid"
-game_pid=
+game_pid=""
 
 # Play, pick and collect with the window on the Wayland platform.
 timeout 60 "$window_tests" --gtest_brief=1 \

@@ -12,23 +12,11 @@
 # click back by tens of milliseconds on a busy machine and so shorten the gap
 # heard after it; a win in the first round is therefore not the one judged.
 # Usage: window_sound_end_to_end.sh PATH_TO_VANTRELLO
-# Without DISPLAY, or without PULSE_SERVER and VANTRELLO_AUDIO_SINK, it runs
-# itself under scripts/with-display.sh and scripts/with-audio.sh.
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-scripts="$here/../../scripts"
+# shellcheck source=tests/ui/driver.sh
+. "$(dirname "$0")/driver.sh" --display --sound -- "$@"
 game=$(realpath "$1")
-if [ -z "${DISPLAY:-}" ]; then
-    exec "$scripts/with-display.sh" "$0" "$@"
-fi
-if [ -z "${PULSE_SERVER:-}" ] || [ -z "${VANTRELLO_AUDIO_SINK:-}" ]; then
-    exec "$scripts/with-audio.sh" "$0" "$@"
-fi
-. "$here/game_window.sh"
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+here=$(cd "$(dirname "$0")" && pwd)
 
 readonly rate=44100
 readonly round_seconds=4           # recorded per round, from before "Play"
@@ -42,40 +30,19 @@ readonly showdown_pause=0.300      # from the click to the showdown
 # late, and the sink mixes a new sound in only at its next 10 ms block: a win
 # cue that got going a little quicker than its click can be heard one block early.
 readonly onset_slack=0.010
-readonly play_x=288 play_y=284     # the "Play" button
-readonly back_x=(106 162 218 274)  # card backs of slots 2..5, at y 100
-readonly back_y=100
 
 for cue in click.wav win.wav; do
     [ -f "$(dirname "$game")/$cue" ] ||
         fail "$cue is not beside $game (build the vantrello_sounds target)"
 done
 
-# The game runs in an empty directory of its own; recordings go elsewhere and
-# are kept when the test fails.
-elsewhere=$(mktemp -d)
-recordings=$(mktemp -d)
-pid=""
+# Recordings go into the run's directory, kept when the test fails.
+recordings=$work
 recorder=""
-passed=0
-cleanup() {
-    [ -n "$recorder" ] && kill "$recorder" 2>/dev/null
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-    rm -rf "$elsewhere"
-    if [ "$passed" -eq 1 ]; then
-        rm -rf "$recordings"
-    else
-        echo "recordings and the game's output kept in $recordings" >&2
-    fi
-}
-trap cleanup EXIT
+stop_recorder() { [ -z "$recorder" ] || kill "$recorder" 2>/dev/null || true; }
+exit_hooks+=(stop_recorder)
 
-(cd "$elsewhere" && exec "$game") >"$recordings/game.log" 2>&1 &
-pid=$!
-
-window=$(game_window "$pid")
-ended "$pid" && fail "the game ended before its window appeared: $(cat "$recordings/game.log")"
-[ -n "$window" ] || fail "the 338x333 game window did not appear"
+start_game
 
 # Records the sink's monitor into $1 in the background: raw mono 16-bit, cut
 # to a fixed length by head -c so that nothing parec still buffers is lost.
@@ -104,12 +71,11 @@ at_least() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a >= b) }'; }
 
 won_round=""
 for round in $(seq "$max_rounds"); do
-    slot=$(((round - 1) % 4 + 2))
+    slot=$(((round - 1) % 4 + 2)) # the player's card backs are Short2 to Short5
     recording="$recordings/round-$round.raw"
     start_recording "$recording"
     # The clicks are queued in order: the deal is done before the pick is handled.
-    xdotool mousemove --window "$window" "$play_x" "$play_y" click 1 \
-        mousemove --window "$window" "${back_x[slot - 2]}" "$back_y" click 1
+    click Command1 "Short$slot"
     picked_at=$(date +%s.%N)
     finish_recording "$recording"
     python3 "$here/sound_segments.py" "$recording" "$rate" >"$recording.segments"
@@ -158,14 +124,9 @@ at_least "$gap" "$floor" ||
     fail "the win cue began ${gap} s after the click, less than the ${showdown_pause} s" \
         "showdown pause (allowing ${onset_slack} s of jitter)"
 
-python3 "$here/close_window.py" "$window"
-wait_until 10 ended "$pid" || fail "the game did not exit after its window was closed"
-status=0
-wait "$pid" || status=$?
-pid=""
-[ "$status" -eq 0 ] || fail "exit status $status after closing, expected 0"
-[ -z "$(ls -A "$elsewhere")" ] || fail "the game wrote into its working directory: $(ls -A "$elsewhere")"
-passed=1
+close_window
+expect_clean_exit "its window was closed"
+[ -z "$(ls -A "$game_dir")" ] || fail "the game wrote into its working directory: $(ls -A "$game_dir")"
 echo "PASS: won in round $won_round; in its recording: click onset ${click_onset} s," \
     "win onset ${win_onset} s (heard ${win_length} s), click to win ${gap} s (>= ${floor} s);" \
     "exit status 0"
